@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the game and the tests need; does
+# nothing (and asks apt nothing) when they are all there already.
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core fonts-liberation xvfb xauth imagemagick)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+        || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
