@@ -8,14 +8,15 @@
 #include <optional>
 
 // The inside spot under a point of the layout picture, in whole twips from the
-// picture's top-left corner; nothing outside the accepted area.
+// picture's top-left corner; nothing outside the accepted area. There is no
+// left bound: any X left of the second column, negative too, is column 1.
 std::optional<std::int16_t> BoardSpotAt(int x, int y);
 
 // One of the thirteen outside-bet areas lying over the layout picture.
 struct OutsideArea {
-    const char* name;  // the control's name
+    const char* name; // the control's name
     std::int16_t spot;
-    int left, top, width, height;  // twips of the window's client area
+    int left, top, width, height; // twips of the window's client area
 };
 // Front first, in the order the areas are stacked.
 extern const std::array<OutsideArea, 13> kOutsideAreas;

@@ -35,9 +35,9 @@ std::optional<Refusal> UpdateChip(GameState& state, std::int16_t iCount, std::in
 // How a spot's stake label looks: drawn from the stake and from the chip that
 // was selected at the spot's latest accepted change.
 struct StakeLabel {
-    std::string text;  // plain form
-    int pointSize;     // 6 up to three characters, 5 from four
-    bool white;        // white for chips 2, 3 and 5, black otherwise
+    std::string text; // plain form
+    int pointSize;    // 6 up to three characters, 5 from four
+    bool white;       // white for chips 2, 3 and 5, black otherwise
     bool operator==(const StakeLabel&) const = default;
 };
 StakeLabel FormatValue(const GameState& state, std::int16_t iCount);

@@ -22,6 +22,8 @@ std::int16_t DrawPocket(RandomSource& random) {
     if (!(r >= 0.0F)) {  // also catches NaN
         return 0;
     }
-    const auto pocket = static_cast<int>(std::floor(std::min(r, 1.0F) * kPocketCount));
+    // In double the product is exact, so its whole part is the true one.
+    const auto pocket =
+        static_cast<int>(std::floor(static_cast<double>(std::min(r, 1.0F)) * kPocketCount));
     return static_cast<std::int16_t>(std::clamp(pocket, 0, kPocketCount - 1));
 }

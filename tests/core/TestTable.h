@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FixedRandomSource.h"
+
+#include "betting/Selectors.h"
+#include "betting/UpdateChip.h"
+#include "table/GameState.h"
+
+#include <cstdint>
+
+// A table right after start-up; the random source is never drawn from here.
+inline GameState StartedTable() {
+    GameState state;
+    FixedRandomSource random;
+    StartTable(state, random);
+    return state;
+}
+
+// Table indexes by caption, and chip indexes by value, for readable cases.
+namespace table {
+inline constexpr std::int16_t kOne = 0;
+inline constexpr std::int16_t kTwo = 1;
+inline constexpr std::int16_t kFive = 2;
+inline constexpr std::int16_t kTen = 3;
+} // namespace table
+
+namespace chip {
+inline constexpr std::int16_t k1 = 0;
+inline constexpr std::int16_t k2 = 1;
+inline constexpr std::int16_t k5 = 2;
+inline constexpr std::int16_t k10 = 3;
+inline constexpr std::int16_t k25 = 4;
+inline constexpr std::int16_t k100 = 5;
+inline constexpr std::int16_t k500 = 6;
+inline constexpr std::int16_t k1000 = 7;
+} // namespace chip
+
+// Left presses with one chip at one table, as a player would build a stake;
+// the test fails if any of them is refused.
+inline void Stake(GameState& state, std::int16_t spot, std::int16_t tableIndex,
+                  std::int16_t chipIndex, int presses = 1) {
+    SelectTable(state, tableIndex);
+    SelectChip(state, chipIndex);
+    for (int i = 0; i < presses; ++i) {
+        const auto refusal = UpdateChip(state, spot, kLeftButton);
+        ASSERT_FALSE(refusal.has_value()) << "setting up spot " << spot << " was refused";
+    }
+}
