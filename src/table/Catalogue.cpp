@@ -1,5 +1,7 @@
 #include "table/Catalogue.h"
 
+#include "table/NumberText.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <stdexcept>
@@ -81,9 +83,9 @@ Numbers OutsideNumbers(int spot) {
 void FillComboLists(Catalogue& catalogue) {
     catalogue.NumberListItems.clear();
     for (int n = 0; n < kNumberCount; ++n) {
-        catalogue.NumberListItems.push_back(std::to_string(n));
+        catalogue.NumberListItems.push_back(PlainForm(n));
     }
-    catalogue.NeighbStartText = "2";
+    catalogue.NeighbStartText = std::string("2");
     catalogue.NeighbListItems = {"1", "2", "3", "4", "5", "6"};
 }
 

@@ -51,9 +51,9 @@ void ClearLosers(GameState& state) {
 HistoryEntry MakeHistoryEntry(const Catalogue& catalogue, std::int16_t number) {
     switch (static_cast<NumberColourCode>(catalogue.NumberColour.at(number))) {
     case NumberColourCode::Red:
-        return {" " + PlainForm(number), HistoryColour::Red};
+        return {std::string(1, ' ').append(PlainForm(number)), HistoryColour::Red};
     case NumberColourCode::Black:
-        return {"    " + PlainForm(number), HistoryColour::Yellow};
+        return {std::string(4, ' ').append(PlainForm(number)), HistoryColour::Yellow};
     case NumberColourCode::Zero:
         break;
     }

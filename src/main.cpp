@@ -1,0 +1,10 @@
+#include "window/frmBoard.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    frmBoard board;
+    board.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+
+class QPainter;
+
+// What a picture control shows. Drawn in code at the picture's logical size,
+// so it stays sharp at any device pixel ratio.
+enum class ArtworkKind {
+    None,       // a bare click area: whatever lies beneath shows through
+    Board,      // the betting layout
+    Wheel,      // the wheel seen from above
+    Dozen,      // index 0..2: "1st 12", "2nd 12", "3rd 12"
+    EvenChance, // index 0..3: "1-18", "EVEN", "ODD", "19-36"
+    Chip,       // index = chip 0..7
+    Ball,
+};
+
+struct ArtworkId {
+    ArtworkKind kind = ArtworkKind::None;
+    int index = 0;
+    bool operator==(const ArtworkId&) const = default;
+};
+
+inline constexpr QRgb kTableGreen = 0x008000;
+
+// Chip 0..7 in the colours of the chip selector.
+QColor ChipColour(int chip);
+
+void PaintArtwork(QPainter& painter, QSize size, ArtworkId art);
+
+// The two big pictures, in their own files.
+void PaintBoard(QPainter& painter, QSize size);
+void PaintWheel(QPainter& painter, QSize size);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QTextBrowser>
+
+// The help page in a window of its own beside the table. It never blocks the
+// table and does not keep the program running once the table is closed.
+class HelpViewer : public QTextBrowser {
+    Q_OBJECT
+  public:
+    explicit HelpViewer(QWidget* owner);
+
+    // Shows the page at path, or says inside the viewer that it is missing.
+    void showFile(const QString& path);
+
+    // Velmora.html in the folder of the running executable.
+    static QString DefaultPath();
+};

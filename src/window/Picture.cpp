@@ -1,0 +1,50 @@
+#include "window/Picture.h"
+
+#include "window/PressSignals.h"
+
+#include <QPainter>
+
+Picture::Picture(ArtworkId art, QWidget* parent) : QWidget(parent), m_art(art) {}
+
+void Picture::setArtwork(ArtworkId art) {
+    if (art == m_art) {
+        return;
+    }
+    m_art = art;
+    m_cache = QPixmap();
+    update();
+}
+
+const QPixmap& Picture::Rendered() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_cache.size() != pixels || m_cache.devicePixelRatio() != ratio) {
+        m_cache = QPixmap(pixels);
+        m_cache.setDevicePixelRatio(ratio);
+        m_cache.fill(Qt::transparent);
+        QPainter painter(&m_cache);
+        PaintArtwork(painter, size(), m_art);
+    }
+    return m_cache;
+}
+
+void Picture::paintEvent(QPaintEvent* /*event*/) {
+    if (m_art.kind == ArtworkKind::None) {
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, Rendered());
+}
+
+void Picture::mousePressEvent(QMouseEvent* event) {
+    m_pressedButton = event->button();
+    emit pressed(event->button(), event->buttons(), event->position().toPoint());
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = IsClickRelease(*this, *event, m_pressedButton);
+    m_pressedButton = Qt::NoButton;
+    if (click) {
+        emit clicked();
+    }
+}
