@@ -6,7 +6,7 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     m_pressedButton = event->button();
-    emit pressed(event->button(), event->buttons(), event->position().toPoint());
+    emit pressed(event->button(), event->buttons(), event->position());
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -10,7 +10,7 @@ class ClickLabel : public QLabel {
     explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 
   signals:
-    void pressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint position);
+    void pressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);
     void clicked();
 
   protected:

@@ -38,7 +38,7 @@ void Picture::paintEvent(QPaintEvent* /*event*/) {
 
 void Picture::mousePressEvent(QMouseEvent* event) {
     m_pressedButton = event->button();
-    emit pressed(event->button(), event->buttons(), event->position().toPoint());
+    emit pressed(event->button(), event->buttons(), event->position());
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event) {

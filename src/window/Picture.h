@@ -16,7 +16,7 @@ class Picture : public QWidget {
     void setArtwork(ArtworkId art);
 
   signals:
-    void pressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint position);
+    void pressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);
     void clicked();
 
   protected:

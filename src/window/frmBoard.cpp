@@ -4,6 +4,7 @@
 #include "wheel/Spin.h"
 #include "window/Artwork.h"
 #include "window/BoardLayout.h"
+#include "window/ClickLabel.h"
 #include "window/ControlFactory.h"
 #include "window/HelpViewer.h"
 #include "window/Picture.h"
@@ -70,16 +71,16 @@ void frmBoard::CreateControls() {
 void frmBoard::FindControls() {
     for (int s = 0; s < kSpotCount; ++s) {
         m_imgChip.at(s) = Control<Picture>(ArrayName("imgChip", s));
-        m_lblChip.at(s) = Control<QLabel>(ArrayName("lblChip", s));
+        m_lblChip.at(s) = Control<ClickLabel>(ArrayName("lblChip", s));
     }
     for (int i = 0; i < kChipCount; ++i) {
-        m_lblChipColour.at(i) = Control<QLabel>(ArrayName("lblChipColour", i));
+        m_lblChipColour.at(i) = Control<ClickLabel>(ArrayName("lblChipColour", i));
     }
     for (int i = 0; i < kHistoryCount; ++i) {
         m_txtLastNumber.at(i) = Control<QLineEdit>(ArrayName("txtLastNumber", i));
     }
-    m_lblTable = {Control<QLabel>("lblTable1"), Control<QLabel>("lblTable2"),
-                  Control<QLabel>("lblTable5"), Control<QLabel>("lblTable10")};
+    m_lblTable = {Control<ClickLabel>("lblTable1"), Control<ClickLabel>("lblTable2"),
+                  Control<ClickLabel>("lblTable5"), Control<ClickLabel>("lblTable10")};
     m_txtWinSpin = Control<QLineEdit>("txtWinSpin");
     m_txtBetValue = Control<QLineEdit>("txtBetValue");
     m_txtWinTotal = Control<QLineEdit>("txtWinTotal");
@@ -91,6 +92,9 @@ void frmBoard::FindControls() {
 void frmBoard::ConnectHandlers() {
     connect(Control<QPushButton>("cmdExit"), &QPushButton::clicked, this, &frmBoard::cmdExit_Click);
     connect(Control<QPushButton>("cmdHelp"), &QPushButton::clicked, this, &frmBoard::cmdHelp_Click);
+    ConnectBettingHandlers();
+    ConnectAnnouncedButtons();
+    ConnectSpin();
 }
 
 void frmBoard::Form_Load() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "betting/AnnouncedBets.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
 
@@ -8,10 +9,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
+class ClickLabel;
 class HelpViewer;
+class InputBlocker;
 class Picture;
+class QPushButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -41,11 +46,40 @@ class frmBoard : public QWidget {
     // Null until Help is first pressed.
     HelpViewer* helpViewer() const;
 
+    // One tick of the ball, as the timer gives it; public so tests can step a spin.
+    void tmrDelay_Timer();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private slots:
     void cmdExit_Click();
     void cmdHelp_Click();
+    void cmdSpin_Click();
 
   private:
+    // Betting by hand.
+    void ConnectBettingHandlers();
+    void imgChip_MouseDown(std::int16_t spot, Qt::MouseButton button);
+    void imgChipColour_Click(std::int16_t chip);
+    void lblTable_Click(std::int16_t table);
+    void imgBoard_MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);
+    void OutsideArea_MouseDown(std::int16_t spot, Qt::MouseButton button);
+    void StakeSpot(std::int16_t spot, std::int16_t button);
+
+    // The announced bets act on the press itself; true when no message was shown.
+    void ConnectAnnouncedButtons();
+    bool Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button);
+
+    // The spin and its settlement.
+    void ConnectSpin();
+    void StopBall();
+    void CalcWin();
+
+    void ShowMessage(const QString& text);
+    // Runs a change of the state; false (and the player told) if money would overflow.
+    bool RunGuarded(const std::function<void()>& change);
+
     void Form_Load();
     void CreateControls();
     void FindControls();
@@ -58,9 +92,10 @@ class frmBoard : public QWidget {
     std::unique_ptr<RandomSource> m_random;
 
     std::array<Picture*, kSpotCount> m_imgChip{};
-    std::array<QLabel*, kSpotCount> m_lblChip{};
-    std::array<QLabel*, kChipCount> m_lblChipColour{};
-    std::array<QLabel*, 4> m_lblTable{}; // by table index: $1, $2, $5, $10
+    std::array<ClickLabel*, kSpotCount> m_lblChip{};
+    std::array<ClickLabel*, kChipCount> m_lblChipColour{};
+    std::array<ClickLabel*, 4> m_lblTable{}; // by table index: $1, $2, $5, $10
+    std::array<std::pair<QPushButton*, AnnouncedBet>, 18> m_announcedButtons{};
     std::array<QLineEdit*, kHistoryCount> m_txtLastNumber{};
     QLineEdit* m_txtWinSpin = nullptr;
     QLineEdit* m_txtBetValue = nullptr;
@@ -69,5 +104,6 @@ class frmBoard : public QWidget {
     QComboBox* m_cmbNumber = nullptr;
     QWidget* m_shpBall = nullptr;
     QTimer* m_tmrDelay = nullptr;
+    InputBlocker* m_inputBlocker = nullptr;
     QPointer<HelpViewer> m_helpViewer;
 };

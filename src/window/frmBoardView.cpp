@@ -4,6 +4,7 @@
 #include "betting/UpdateChip.h"
 #include "table/NumberText.h"
 #include "window/BoardFonts.h"
+#include "window/ClickLabel.h"
 #include "window/Picture.h"
 #include "window/Twips.h"
 

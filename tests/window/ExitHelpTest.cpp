@@ -1,5 +1,6 @@
 // Leaving the table through Exit, and the help page beside it.
 #include "BoardFixture.h"
+#include "MessageBoxes.h"
 
 #include "window/HelpViewer.h"
 
@@ -14,37 +15,6 @@
 #include <functional>
 
 namespace {
-
-// Answers the next modal message box as soon as it is up. The checks run
-// inside the box's own event loop, so they record what they saw.
-struct SeenBox {
-    QString text;
-    QString title;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    QMessageBox::Icon icon = QMessageBox::Warning;
-    bool seen = false;
-};
-
-void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, &seen, answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            return;
-        }
-        seen = {box->text(),
-                box->windowTitle(),
-                box->standardButtons(),
-                box->standardButton(box->defaultButton()),
-                box->icon(),
-                true};
-        poll->deleteLater();
-        box->button(answer)->click();
-    });
-    poll->start();
-}
 
 void ExpectExitQuestion(const SeenBox& seen) {
     ASSERT_TRUE(seen.seen);

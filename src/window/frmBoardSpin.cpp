@@ -1,0 +1,60 @@
+// The spin: the ball runs on tmrDelay while the table takes no input, then
+// the stakes are settled.
+#include "window/frmBoard.h"
+
+#include "table/NumberText.h"
+#include "wheel/Settlement.h"
+#include "wheel/Spin.h"
+#include "window/InputBlocker.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+void frmBoard::ConnectSpin() {
+    m_inputBlocker = new InputBlocker(this);
+    connect(Control<QPushButton>("cmdSpin"), &QPushButton::clicked, this, &frmBoard::cmdSpin_Click);
+    connect(m_tmrDelay, &QTimer::timeout, this, &frmBoard::tmrDelay_Timer);
+}
+
+// A spin with nothing on the layout is allowed and settles to a win of 0.
+void frmBoard::cmdSpin_Click() {
+    if (m_state.Spinning) {
+        return;
+    }
+    m_cmbNeighb->hide();
+    m_cmbNumber->hide();
+    m_inputBlocker->Block();
+    StartSpin(m_state, *m_random);
+    m_tmrDelay->start();
+}
+
+void frmBoard::tmrDelay_Timer() {
+    if (!m_state.Spinning) {
+        return;
+    }
+    const bool stopped = TickBall(m_state);
+    RedrawBall();
+    if (stopped) {
+        StopBall();
+        CalcWin();
+    }
+}
+
+void frmBoard::StopBall() {
+    m_tmrDelay->stop();
+    m_cmbNeighb->show();
+    m_cmbNumber->show();
+    m_inputBlocker->Release();
+}
+
+void frmBoard::CalcWin() {
+    std::optional<Settlement> settled;
+    if (!RunGuarded([&] { settled = ::CalcWin(m_state); })) {
+        return;
+    }
+    RedrawAllSpots();
+    m_cmbNumber->setEditText(QString::fromStdString(SignedForm(settled->ResultNumber)));
+    RedrawTotals();
+    RedrawHistory();
+}
