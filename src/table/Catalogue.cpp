@@ -9,8 +9,8 @@
 namespace {
 
 constexpr std::array<std::int16_t, kPocketCount> kWheelOrder = {
-    0,  32, 15, 19, 4,  21, 2, 25, 17, 34, 6,  27, 13, 36, 11, 30, 8,  23, 10,
-    5,  24, 16, 33, 1,  20, 14, 31, 9,  22, 18, 29, 7,  28, 12, 35, 3,  26};
+    0, 32, 15, 19, 4, 21, 2,  25, 17, 34, 6,  27, 13, 36, 11, 30, 8, 23, 10,
+    5, 24, 16, 33, 1, 20, 14, 31, 9,  22, 18, 29, 7,  28, 12, 35, 3, 26};
 
 constexpr std::array<std::int16_t, 18> kRedNumbers = {1,  3,  5,  7,  9,  12, 14, 16, 18,
                                                       19, 21, 23, 25, 27, 30, 32, 34, 36};
@@ -21,7 +21,7 @@ using Numbers = std::vector<std::int16_t>;
 
 Numbers ZeroAreaNumbers(int spot) {
     static const std::array<Numbers, 7> kZeroArea = {
-        Numbers{0}, Numbers{0, 1}, Numbers{0, 1, 2}, Numbers{0, 2},
+        Numbers{0},       Numbers{0, 1}, Numbers{0, 1, 2},   Numbers{0, 2},
         Numbers{0, 2, 3}, Numbers{0, 3}, Numbers{0, 1, 2, 3}};
     return kZeroArea.at(static_cast<std::size_t>(spot));
 }
@@ -38,35 +38,59 @@ Numbers GridNumbers(int spot) {
     const auto e = static_cast<std::int16_t>(a + 4);
     const auto f = static_cast<std::int16_t>(a + 5);
     switch (place) {
-    case 0: return {a};
-    case 1: return {a, b};
-    case 2: return {b};
-    case 3: return {b, c};
-    case 4: return {c};
-    case 5: return {a, b, c};
-    case 6: return {a, d};
-    case 7: return {a, b, d, e};
-    case 8: return {b, e};
-    case 9: return {b, c, e, f};
-    case 10: return {c, f};
-    default: return {a, b, c, d, e, f};
+    case 0:
+        return {a};
+    case 1:
+        return {a, b};
+    case 2:
+        return {b};
+    case 3:
+        return {b, c};
+    case 4:
+        return {c};
+    case 5:
+        return {a, b, c};
+    case 6:
+        return {a, d};
+    case 7:
+        return {a, b, d, e};
+    case 8:
+        return {b, e};
+    case 9:
+        return {b, c, e, f};
+    case 10:
+        return {c, f};
+    default:
+        return {a, b, c, d, e, f};
     }
 }
 
 bool OutsideCovers(int spot, int n) {
     switch (spot) {
-    case 145: return n % 3 == 1;
-    case 146: return n % 3 == 2;
-    case 147: return n % 3 == 0;
-    case 148: return n <= 12;
-    case 149: return n >= 13 && n <= 24;
-    case 150: return n >= 25;
-    case 151: return n <= 18;
-    case 152: return n % 2 == 0;
-    case 153: return IsRed(static_cast<std::int16_t>(n));
-    case 154: return !IsRed(static_cast<std::int16_t>(n));
-    case 155: return n % 2 == 1;
-    default: return n >= 19;
+    case 145:
+        return n % 3 == 1;
+    case 146:
+        return n % 3 == 2;
+    case 147:
+        return n % 3 == 0;
+    case 148:
+        return n <= 12;
+    case 149:
+        return n >= 13 && n <= 24;
+    case 150:
+        return n >= 25;
+    case 151:
+        return n <= 18;
+    case 152:
+        return n % 2 == 0;
+    case 153:
+        return IsRed(static_cast<std::int16_t>(n));
+    case 154:
+        return !IsRed(static_cast<std::int16_t>(n));
+    case 155:
+        return n % 2 == 1;
+    default:
+        return n >= 19;
     }
 }
 
@@ -93,7 +117,8 @@ void FillCoverList(Catalogue& catalogue) {
     std::array<std::vector<std::int16_t>, kNumberCount> spotsOfNumber;
     for (int spot = 0; spot < kSpotCount; ++spot) {
         for (const std::int16_t n : SpotNumbers(static_cast<std::int16_t>(spot))) {
-            spotsOfNumber.at(static_cast<std::size_t>(n)).push_back(static_cast<std::int16_t>(spot));
+            spotsOfNumber.at(static_cast<std::size_t>(n))
+                .push_back(static_cast<std::int16_t>(spot));
         }
     }
     std::size_t k = 0;
@@ -154,7 +179,10 @@ void InitChipArrays(Catalogue& catalogue) {
     FillComboLists(catalogue);
     for (int n = 0; n < kNumberCount; ++n) {
         const auto number = static_cast<std::int16_t>(n);
-        catalogue.NumberColour.at(n) = number == 0 ? -1 : (IsRed(number) ? 1 : 0);
+        const NumberColourCode colour = number == 0     ? NumberColourCode::Zero
+                                        : IsRed(number) ? NumberColourCode::Red
+                                                        : NumberColourCode::Black;
+        catalogue.NumberColour.at(n) = static_cast<std::int16_t>(colour);
     }
     for (std::size_t p = 0; p < kWheelOrder.size(); ++p) {
         catalogue.WheelPocket[0][p] = kWheelOrder[p];

@@ -9,10 +9,10 @@
 // cover list settlement walks, the wheel order, the colours and the chips.
 // Filled once by InitChipArrays and only read afterwards.
 
-inline constexpr int kSpotCount = 157;   // spots 0..156
-inline constexpr int kNumberCount = 37;  // numbers 0..36
-inline constexpr int kPocketCount = 37;  // wheel pockets 0..36
-inline constexpr int kCoverCount = 537;  // (number, spot) pairs
+inline constexpr int kSpotCount = 157;  // spots 0..156
+inline constexpr int kNumberCount = 37; // numbers 0..36
+inline constexpr int kPocketCount = 37; // wheel pockets 0..36
+inline constexpr int kCoverCount = 537; // (number, spot) pairs
 inline constexpr int kChipCount = 8;
 inline constexpr int kHistoryCount = 14;
 
@@ -36,12 +36,12 @@ struct Catalogue {
     std::array<std::int16_t, kNumberCount> NumberFirstCover{};
     // Row 0: the number lying in each pocket; row 1: that number's straight-up spot.
     std::array<std::array<std::int16_t, kPocketCount>, 2> WheelPocket{};
-    std::array<std::int16_t, kNumberCount> NumberColour{};  // 1 red, 0 black, -1 zero
+    std::array<std::int16_t, kNumberCount> NumberColour{}; // 1 red, 0 black, -1 zero
     std::array<std::int16_t, kChipCount> ChipValue{};
-    std::array<TwipPoint, kSpotCount> ChipPlace{};  // top-left of each spot's chip marker
-    std::vector<std::string> NumberListItems;       // the list of cmbNumber
-    std::vector<std::string> NeighbListItems;       // the list of cmbNeighb
-    std::string NeighbStartText;                    // cmbNeighb's text before any play
+    std::array<TwipPoint, kSpotCount> ChipPlace{}; // top-left of each spot's chip marker
+    std::vector<std::string> NumberListItems;      // the list of cmbNumber
+    std::vector<std::string> NeighbListItems;      // the list of cmbNeighb
+    std::string NeighbStartText;                   // cmbNeighb's text before any play
 };
 
 // Fills every table; the order follows the start-up sequence, though only the end state matters.

@@ -13,7 +13,7 @@ class RandomSource;
 enum class HistoryColour { None, Red, Yellow, Green };
 
 struct HistoryEntry {
-    std::string text;  // blanks included: they set the number's place in the column
+    std::string text; // blanks included: they set the number's place in the column
     HistoryColour colour = HistoryColour::None;
     bool operator==(const HistoryEntry&) const = default;
 };
@@ -21,8 +21,8 @@ struct HistoryEntry {
 // Everything the table remembers. The window owns one and draws from it;
 // the rules in betting/ and wheel/ change it.
 struct GameState {
-    Catalogue catalogue;  // constant after start-up
-    TableLimits limits;   // constant after start-up
+    Catalogue catalogue; // constant after start-up
+    TableLimits limits;  // constant after start-up
 
     std::array<std::int16_t, kSpotCount> SpotStake{};
     // The chip whose picture a spot's marker shows: the one selected at the
@@ -35,9 +35,9 @@ struct GameState {
     std::int32_t BetTotal = 0;
 
     // The result boxes stay empty until first written.
-    bool TotalsShown = false;           // "Bet" and "Balance"
-    std::optional<std::int32_t> LastWin; // "Last Win"
-    std::array<HistoryEntry, kHistoryCount> LastNumbers{};  // 0 is the newest
+    bool TotalsShown = false;                              // "Bet" and "Balance"
+    std::optional<std::int32_t> LastWin;                   // "Last Win"
+    std::array<HistoryEntry, kHistoryCount> LastNumbers{}; // 0 is the newest
 
     float BallRadius = 1300.0F;
     std::int16_t BallPocket = 0;

@@ -15,10 +15,10 @@ constexpr std::array<std::int16_t, kTableCount> kInsideMaxFactor = {1, 2, 4, 8};
 
 // The outside bets do not follow the inside rule: their maxima are equal at
 // the "$2" and "$5" tables and their minimum is 5 at the two cheapest tables.
-constexpr std::array<Limit, kTableCount> kColumnDozen = {
-    Limit{5, 500}, Limit{5, 1000}, Limit{10, 1000}, Limit{50, 2000}};
-constexpr std::array<Limit, kTableCount> kEvenChance = {
-    Limit{5, 1000}, Limit{5, 2000}, Limit{10, 2000}, Limit{50, 4000}};
+constexpr std::array<Limit, kTableCount> kColumnDozen = {Limit{5, 500}, Limit{5, 1000},
+                                                         Limit{10, 1000}, Limit{50, 2000}};
+constexpr std::array<Limit, kTableCount> kEvenChance = {Limit{5, 1000}, Limit{5, 2000},
+                                                        Limit{10, 2000}, Limit{50, 4000}};
 
 constexpr std::int16_t kFirstEvenChanceSpot = 151;
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr int kTableCount = 4;  // "$1", "$2", "$5", "$10"
+inline constexpr int kTableCount = 4; // "$1", "$2", "$5", "$10"
 
 struct TableLimits {
     std::array<std::int16_t, kTableCount> TableMultiple{};

@@ -6,7 +6,7 @@
 // Money never wraps: within the table limits no sum can overflow, so an
 // overflow is an internal error and is thrown, to be reported to the player.
 class MoneyOverflow : public std::overflow_error {
-public:
+  public:
     MoneyOverflow() : std::overflow_error("money arithmetic overflowed") {}
 };
 

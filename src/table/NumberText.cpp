@@ -8,4 +8,6 @@ std::string SignedForm(std::int64_t value) {
     return std::string(1, ' ').append(std::to_string(value));
 }
 
-std::string PlainForm(std::int64_t value) { return std::to_string(value); }
+std::string PlainForm(std::int64_t value) {
+    return std::to_string(value);
+}

@@ -19,7 +19,7 @@ float ClockRandomSource::Next() {
 
 std::int16_t DrawPocket(RandomSource& random) {
     const float r = random.Next();
-    if (!(r >= 0.0F)) {  // also catches NaN
+    if (!(r >= 0.0F)) { // also catches NaN
         return 0;
     }
     // In double the product is exact, so its whole part is the true one.

@@ -5,18 +5,18 @@
 
 // Uniform values in [0, 1). Replaced by a fixed source in tests.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual void SeedFromClock() = 0;
     virtual float Next() = 0;
 };
 
 class ClockRandomSource final : public RandomSource {
-public:
+  public:
     void SeedFromClock() override;
     float Next() override;
 
-private:
+  private:
     std::mt19937 m_engine;
 };
 

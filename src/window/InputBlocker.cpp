@@ -34,7 +34,9 @@ bool IsInput(QEvent::Type type) {
 
 InputBlocker::InputBlocker(QWidget* window) : QObject(window), m_window(window) {}
 
-InputBlocker::~InputBlocker() { Release(); }
+InputBlocker::~InputBlocker() {
+    Release();
+}
 
 void InputBlocker::Block() {
     if (m_blocking) {

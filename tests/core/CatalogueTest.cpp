@@ -11,7 +11,7 @@ namespace {
 using Numbers = std::vector<std::int16_t>;
 
 class CatalogueTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { InitChipArrays(catalogue); }
 
     Numbers CoversOf(int number) const {
@@ -37,7 +37,8 @@ TEST_F(CatalogueTest, NumberFirstCoverMatchesThePublishedIndexes) {
 
 TEST_F(CatalogueTest, CoverListIsSortedByNumberThenSpotAndEndsOn36High) {
     for (int k = 1; k < kCoverCount; ++k) {
-        const auto previous = std::make_pair(catalogue.CoverNumber.at(k - 1), catalogue.CoverSpot.at(k - 1));
+        const auto previous =
+            std::make_pair(catalogue.CoverNumber.at(k - 1), catalogue.CoverSpot.at(k - 1));
         const auto current = std::make_pair(catalogue.CoverNumber.at(k), catalogue.CoverSpot.at(k));
         EXPECT_LT(previous, current) << "entry " << k;
     }
@@ -80,14 +81,13 @@ struct WheelRow {
 
 TEST_F(CatalogueTest, WheelPocketsHoldTheirNumbersAndStraightUps) {
     const std::array<WheelRow, kPocketCount> rows = {{
-        {0, 0, 0},     {1, 32, 129},  {2, 15, 59},   {3, 19, 79},   {4, 4, 19},
-        {5, 21, 83},   {6, 2, 9},     {7, 25, 103},  {8, 17, 69},   {9, 34, 139},
-        {10, 6, 23},   {11, 27, 107}, {12, 13, 55},  {13, 36, 143}, {14, 11, 45},
-        {15, 30, 119}, {16, 8, 33},   {17, 23, 93},  {18, 10, 43},  {19, 5, 21},
-        {20, 24, 95},  {21, 16, 67},  {22, 33, 131}, {23, 1, 7},    {24, 20, 81},
-        {25, 14, 57},  {26, 31, 127}, {27, 9, 35},   {28, 22, 91},  {29, 18, 71},
-        {30, 29, 117}, {31, 7, 31},   {32, 28, 115}, {33, 12, 47},  {34, 35, 141},
-        {35, 3, 11},   {36, 26, 105},
+        {0, 0, 0},     {1, 32, 129},  {2, 15, 59},   {3, 19, 79},   {4, 4, 19},    {5, 21, 83},
+        {6, 2, 9},     {7, 25, 103},  {8, 17, 69},   {9, 34, 139},  {10, 6, 23},   {11, 27, 107},
+        {12, 13, 55},  {13, 36, 143}, {14, 11, 45},  {15, 30, 119}, {16, 8, 33},   {17, 23, 93},
+        {18, 10, 43},  {19, 5, 21},   {20, 24, 95},  {21, 16, 67},  {22, 33, 131}, {23, 1, 7},
+        {24, 20, 81},  {25, 14, 57},  {26, 31, 127}, {27, 9, 35},   {28, 22, 91},  {29, 18, 71},
+        {30, 29, 117}, {31, 7, 31},   {32, 28, 115}, {33, 12, 47},  {34, 35, 141}, {35, 3, 11},
+        {36, 26, 105},
     }};
     for (const WheelRow& row : rows) {
         EXPECT_EQ(catalogue.WheelPocket[0].at(row.pocket), row.number) << "pocket " << row.pocket;
@@ -166,8 +166,10 @@ TEST_F(CatalogueTest, EveryGridSpotCoversTheNumbersAroundItsPlace) {
         const auto a = static_cast<std::int16_t>(3 * row + 1);
         const auto first = 7 + 12 * row;
         EXPECT_EQ(SpotNumbers(static_cast<std::int16_t>(first)), Numbers{a});
-        EXPECT_EQ(SpotNumbers(static_cast<std::int16_t>(first + 2)), Numbers{static_cast<std::int16_t>(a + 1)});
-        EXPECT_EQ(SpotNumbers(static_cast<std::int16_t>(first + 4)), Numbers{static_cast<std::int16_t>(a + 2)});
+        EXPECT_EQ(SpotNumbers(static_cast<std::int16_t>(first + 2)),
+                  Numbers{static_cast<std::int16_t>(a + 1)});
+        EXPECT_EQ(SpotNumbers(static_cast<std::int16_t>(first + 4)),
+                  Numbers{static_cast<std::int16_t>(a + 2)});
         if (row < 11) {
             EXPECT_EQ(SpotNumbers(static_cast<std::int16_t>(first + 6)),
                       (Numbers{a, static_cast<std::int16_t>(a + 3)}));
@@ -208,7 +210,8 @@ TEST_F(CatalogueTest, ColoursChipsAndComboLists) {
         EXPECT_EQ(catalogue.NumberColour.at(n), isRed ? 1 : 0) << "number " << n;
     }
     EXPECT_EQ(catalogue.NumberColour.at(17), 0) << "17 is black";
-    EXPECT_EQ(catalogue.ChipValue, (std::array<std::int16_t, kChipCount>{1, 2, 5, 10, 25, 100, 500, 1000}));
+    EXPECT_EQ(catalogue.ChipValue,
+              (std::array<std::int16_t, kChipCount>{1, 2, 5, 10, 25, 100, 500, 1000}));
     ASSERT_EQ(catalogue.NumberListItems.size(), 37U);
     for (std::size_t i = 0; i < catalogue.NumberListItems.size(); ++i) {
         EXPECT_EQ(catalogue.NumberListItems[i], std::to_string(i));
@@ -231,9 +234,9 @@ struct PlaceRow {
 
 TEST_F(CatalogueTest, ChipMarkersLieWhereTheLayoutPutsThem) {
     const std::vector<PlaceRow> listed = {
-        {0, {780, 120}},    {1, {180, 345}},    {6, {1680, 345}},   {7, {180, 570}},
-        {12, {1680, 570}},  {13, {180, 795}},   {100, {1080, 3945}}, {139, {180, 5520}},
-        {144, {1680, 5520}}, {145, {180, 5970}}, {146, {780, 5970}}, {147, {1380, 5970}},
+        {0, {780, 120}},     {1, {180, 345}},     {6, {1680, 345}},    {7, {180, 570}},
+        {12, {1680, 570}},   {13, {180, 795}},    {100, {1080, 3945}}, {139, {180, 5520}},
+        {144, {1680, 5520}}, {145, {180, 5970}},  {146, {780, 5970}},  {147, {1380, 5970}},
         {148, {1980, 1245}}, {149, {1980, 3045}}, {150, {1980, 4845}}, {151, {2580, 795}},
         {152, {2580, 1695}}, {153, {2580, 2595}}, {154, {2580, 3495}}, {155, {2580, 4395}},
         {156, {2580, 5295}},

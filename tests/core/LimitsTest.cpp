@@ -15,6 +15,7 @@ struct LimitGroup {
 };
 
 const std::vector<LimitGroup>& Groups() {
+    // clang-format off
     static const std::vector<LimitGroup> groups = {
         {"straight",
          {0,  7,  9,  11, 19, 21, 23, 31, 33, 35, 43, 45, 47, 55, 57, 59, 67, 69, 71,
@@ -43,6 +44,7 @@ const std::vector<LimitGroup>& Groups() {
          {151, 152, 153, 154, 155, 156},
          {{{5, 1000}, {5, 2000}, {10, 2000}, {50, 4000}}}},
     };
+    // clang-format on
     return groups;
 }
 

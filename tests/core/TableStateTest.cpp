@@ -11,7 +11,7 @@
 namespace {
 
 class CountingRandomSource final : public RandomSource {
-public:
+  public:
     void SeedFromClock() override { ++seeds; }
     float Next() override { return value; }
     int seeds = 0;
@@ -55,7 +55,7 @@ TEST(TableStateTest, DrawPocketMapsTheUnitIntervalOntoAllPockets) {
         {0.5F, 18},
         {36.0F / 37.0F, 36},
         {std::nextafter(1.0F, 0.0F), 36},
-        {1.0F, 36},  // a generator that rounds up must not give pocket 37
+        {1.0F, 36}, // a generator that rounds up must not give pocket 37
         {std::numeric_limits<float>::quiet_NaN(), 0},
         {-0.25F, 0},
         {7.5F, 36},
@@ -100,7 +100,10 @@ struct FormRow {
 
 TEST(TableStateTest, SignedFormLeadsWithABlankOrAMinus) {
     const std::vector<FormRow> rows = {
-        {0, " 0", "0"}, {25, " 25", "25"}, {-25, "-25", "-25"}, {1000, " 1000", "1000"},
+        {0, " 0", "0"},
+        {25, " 25", "25"},
+        {-25, "-25", "-25"},
+        {1000, " 1000", "1000"},
         {-2147483648LL, "-2147483648", "-2147483648"},
     };
     for (const FormRow& row : rows) {
