@@ -51,12 +51,6 @@ HelpViewer* frmBoard::helpViewer() const {
     return m_helpViewer;
 }
 
-template <class T> T* frmBoard::Control(const QString& name) const {
-    auto* control = findChild<T*>(name, Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(control, "frmBoard::Control", qPrintable(name));
-    return control;
-}
-
 // Creation order is stacking order: each control lies in front of those before it.
 void frmBoard::CreateControls() {
     for (const ControlSpec& spec : BoardLayout()) {

@@ -107,3 +107,10 @@ class frmBoard : public QWidget {
     InputBlocker* m_inputBlocker = nullptr;
     QPointer<HelpViewer> m_helpViewer;
 };
+
+// Every control exists from start-up on, so a missing name is a fault of the layout table.
+template <class T> T* frmBoard::Control(const QString& name) const {
+    auto* control = findChild<T*>(name, Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(control, "frmBoard::Control", qPrintable(name));
+    return control;
+}
