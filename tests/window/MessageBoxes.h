@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -16,12 +17,21 @@ struct SeenBox {
     bool seen = false;
 };
 
+// Gives up after a few seconds: a box that never came leaves `seen` false and
+// the test fails, instead of a stale answer waiting for a later test's box.
 inline void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
+    constexpr qint64 kGiveUpMilliseconds = 3000;
     auto* poll = new QTimer(qApp);
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, &seen, answer] {
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(poll, &QTimer::timeout, [poll, &seen, answer, waited] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) {
+            if (waited.hasExpired(kGiveUpMilliseconds)) {
+                poll->stop();
+                poll->deleteLater();
+            }
             return;
         }
         seen = {box->text(),
@@ -30,6 +40,7 @@ inline void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
                 box->standardButton(box->defaultButton()),
                 box->icon(),
                 true};
+        poll->stop();
         poll->deleteLater();
         box->button(answer)->click();
     });

@@ -42,3 +42,13 @@ TEST_F(BoardTest, BareClickAreaTakesPressesOverTheLayout) {
     EXPECT_EQ(spy.count(), 1);
     QTest::mouseRelease(red, Qt::RightButton);
 }
+
+TEST_F(BoardTest, RightOrMiddleClickOnAChoiceSelectsNothing) {
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseClick(Find("imgChipColour(7)"), button);
+        QTest::mouseClick(Find("lblChipColour(0)"), button);
+        QTest::mouseClick(Find("lblTable10"), button);
+    }
+    EXPECT_EQ(board.state().ChipIndex, 2);
+    EXPECT_EQ(board.state().TableIndex, 2);
+}

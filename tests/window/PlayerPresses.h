@@ -1,0 +1,118 @@
+#pragma once
+
+#include "BoardFixture.h"
+#include "MessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QTest>
+#include <QTimer>
+
+#include <vector>
+
+// The window pixel that holds a point given in twips of the client area.
+inline QPoint PixelOf(int x, int y) {
+    return {x / 15, y / 15};
+}
+
+inline QColor TextColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+
+// A refusal or a pattern's message: the table's own caption, OK only, no icon.
+inline void ExpectTableMessage(const SeenBox& seen, const QString& text) {
+    ASSERT_TRUE(seen.seen) << "no message box for " << text.toStdString();
+    EXPECT_EQ(seen.text, text);
+    EXPECT_EQ(seen.title, "Velmora");
+    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+}
+
+// Answers every modal message box with OK while it lives and keeps what each
+// showed: for presses that may show more than one box, or none. An unexpected
+// box then fails the test instead of blocking it.
+class BoxLog {
+  public:
+    BoxLog() {
+        m_poll.setInterval(10);
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { AnswerOpenBox(); });
+        m_poll.start();
+    }
+    BoxLog(const BoxLog&) = delete;
+    BoxLog& operator=(const BoxLog&) = delete;
+
+    const std::vector<SeenBox>& boxes() const { return m_boxes; }
+    void clear() { m_boxes.clear(); }
+
+  private:
+    void AnswerOpenBox() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            return;
+        }
+        m_boxes.push_back({box->text(), box->windowTitle(), box->standardButtons(),
+                           box->standardButton(box->defaultButton()), box->icon(), true});
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+            ok->click();
+        } else {
+            box->reject();
+        }
+    }
+
+    QTimer m_poll;
+    std::vector<SeenBox> m_boxes;
+};
+
+// Presses as the player does: at a point of the window, on whatever control
+// lies in front there, so the stacking decides who takes the press.
+class PlayerTest : public BoardTest {
+  protected:
+    // The control that took the press, or null if nothing but the window lies there.
+    QWidget* PressAt(QPoint point, Qt::MouseButton button) {
+        QWidget* target = board.childAt(point);
+        if (!target) {
+            ADD_FAILURE() << "nothing to press at " << point.x() << "," << point.y();
+            return nullptr;
+        }
+        const QPoint local = target->mapFrom(&board, point);
+        // QTest presses a control's centre when given the null point.
+        EXPECT_FALSE(local.isNull()) << "press at a control's own corner";
+        QTest::mousePress(target, button, Qt::NoModifier, local);
+        QTest::mouseRelease(target, button, Qt::NoModifier, local);
+        return target;
+    }
+
+    QWidget* PressAtTwips(int x, int y, Qt::MouseButton button) {
+        return PressAt(PixelOf(x, y), button);
+    }
+
+    // A click in the middle of a named control, reached through the stacking.
+    void ClickOn(const QString& name) {
+        QWidget* control = Find(name);
+        ASSERT_NE(control, nullptr) << name.toStdString();
+        const QPoint centre = control->geometry().center();
+        ASSERT_EQ(NameAt(centre), name);
+        PressAt(centre, Qt::LeftButton);
+    }
+
+    void SelectChip(int chip) { ClickOn(QStringLiteral("lblChipColour(%1)").arg(chip)); }
+
+    // Takes every stake off without a press, so earlier chips hide nothing.
+    void ClearLayout() {
+        GameState& state = board.stateForTest();
+        state.SpotStake.fill(0);
+        state.Balance = 0;
+        state.BetTotal = 0;
+        board.RedrawAllSpots();
+        board.RedrawTotals();
+    }
+
+    QString BetBox() { return Find<QLineEdit>("txtBetValue")->text(); }
+    QString BalanceBox() { return Find<QLineEdit>("txtWinTotal")->text(); }
+    int Stake(int spot) const { return board.state().SpotStake.at(spot); }
+};
