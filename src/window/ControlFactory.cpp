@@ -3,27 +3,13 @@
 #include "window/BoardLayout.h"
 #include "window/ClickLabel.h"
 #include "window/Picture.h"
+#include "window/TableControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
-
-// The 40 x 15 pixel buttons have no room for the default style's padding.
-const QString kButtonStyle =
-    QStringLiteral("QPushButton { padding: 0px; border: 1px solid #404040; border-radius: 2px;"
-                   " color: black; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                   " stop:0 #FAFAFA, stop:1 #D4D4D4); }"
-                   "QPushButton:pressed { background: #B8B8B8; }"
-                   "QPushButton:focus { border-color: #000000; }");
-
-// The text colour stays in the palette: the history boxes change it per number.
-QString BoxStyle(QRgb background) {
-    return QStringLiteral("QLineEdit { border: 1px solid #202020; padding: 0px 2px;"
-                          " background: %1; }")
-        .arg(QColor(background).name());
-}
 
 Qt::Alignment Alignment(TextAlign align) {
     switch (align) {
@@ -50,18 +36,16 @@ QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
 }
 
 QWidget* MakeButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(spec.caption, parent);
-    button->setStyleSheet(kButtonStyle);
-    return button;
+    return new TableButton(spec.caption, parent);
 }
 
 // Displays only: read-only and never a Tab stop.
 QWidget* MakeResultBox(const ControlSpec& spec, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new ResultBox(parent);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
-    box->setStyleSheet(BoxStyle(spec.background.value_or(0x000000)));
     QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor(spec.background.value_or(0x000000)));
     palette.setColor(QPalette::Text, QColor(spec.text));
     box->setPalette(palette);
     return box;

@@ -54,7 +54,7 @@ HelpViewer* frmBoard::helpViewer() const {
 // Creation order is stacking order: each control lies in front of those before it.
 void frmBoard::CreateControls() {
     for (const ControlSpec& spec : BoardLayout()) {
-        CreateControl(spec, this);
+        m_controls.insert(spec.name, CreateControl(spec, this));
     }
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("tmrDelay"));

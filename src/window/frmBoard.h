@@ -4,6 +4,7 @@
 #include "table/GameState.h"
 #include "table/RandomSource.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -106,11 +107,14 @@ class frmBoard : public QWidget {
     QTimer* m_tmrDelay = nullptr;
     InputBlocker* m_inputBlocker = nullptr;
     QPointer<HelpViewer> m_helpViewer;
+    // Every control by name, filled as they are created: cheaper than
+    // searching 400 children by name for each one.
+    QHash<QString, QWidget*> m_controls;
 };
 
 // Every control exists from start-up on, so a missing name is a fault of the layout table.
 template <class T> T* frmBoard::Control(const QString& name) const {
-    auto* control = findChild<T*>(name, Qt::FindDirectChildrenOnly);
+    auto* control = qobject_cast<T*>(m_controls.value(name));
     Q_ASSERT_X(control, "frmBoard::Control", qPrintable(name));
     return control;
 }
