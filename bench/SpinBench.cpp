@@ -4,6 +4,7 @@
 // layout is full before each spin, so the stopping tick settles every spot.
 //   velmora_spin_bench [spins]        (platform from QT_QPA_PLATFORM / DISPLAY)
 #include "Clock.h"
+#include "Platform.h"
 #include "Stats.h"
 
 #include "betting/Selectors.h"
@@ -103,15 +104,6 @@ void Settle(QApplication& app, int milliseconds) {
     while (clock.elapsed() < milliseconds) {
         app.processEvents(QEventLoop::AllEvents, 10);
     }
-}
-
-const char* Platform() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) {
-        return platform;
-    }
-    const char* display = std::getenv("DISPLAY");
-    return display && *display ? "xcb (DISPLAY set)" : "default";
 }
 
 struct Summary {

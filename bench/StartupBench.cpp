@@ -3,6 +3,7 @@
 // that they share the machine's state. Also the peak memory of each.
 //   velmora_startup_bench [runs]      (platform from QT_QPA_PLATFORM / DISPLAY)
 #include "Clock.h"
+#include "Platform.h"
 #include "Stats.h"
 
 #include <array>
@@ -94,15 +95,6 @@ Sample RunProbe(const std::string& probe, const char* mode) {
             children,
             {ms(started, marks[0]), ms(marks[0], marks[1]), ms(marks[1], marks[2]),
              ms(marks[2], painted)}};
-}
-
-const char* Platform() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) {
-        return platform;
-    }
-    const char* display = std::getenv("DISPLAY");
-    return display && *display ? "xcb (DISPLAY set)" : "default";
 }
 
 } // namespace
