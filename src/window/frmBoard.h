@@ -78,8 +78,9 @@ class frmBoard : public QWidget {
     void CalcWin();
 
     void ShowMessage(const QString& text);
-    // Runs a change of the state; false (and the player told) if money would overflow.
-    bool RunGuarded(const std::function<void()>& change);
+    // Runs a change of the state; false, and the player told what was not
+    // done, if money would overflow.
+    bool RunGuarded(const std::function<void()>& change, const QString& notDone);
 
     void Form_Load();
     void CreateControls();

@@ -15,15 +15,24 @@ struct AnnouncedButton {
 };
 
 constexpr std::array<AnnouncedButton, 18> kAnnouncedButtons = {{
-    {"cmdTier", AnnouncedBet::Tier},       {"cmdOrphns", AnnouncedBet::Orphns},
-    {"cmdGrande", AnnouncedBet::Grande},   {"cmdZero", AnnouncedBet::Zero},
-    {"cmdNeighb", AnnouncedBet::Neighb},   {"cmdFinals", AnnouncedBet::Finals},
-    {"cmdFigure", AnnouncedBet::Figure},   {"cmdBirds", AnnouncedBet::Birds},
-    {"cmdCousins", AnnouncedBet::Cousins}, {"cmdReds", AnnouncedBet::Reds},
-    {"cmdBlacks", AnnouncedBet::Blacks},   {"cmdQtr1", AnnouncedBet::Qtr1},
-    {"cmdQtr2", AnnouncedBet::Qtr2},       {"cmdQtr3", AnnouncedBet::Qtr3},
-    {"cmdQtr4", AnnouncedBet::Qtr4},       {"cmdOppos", AnnouncedBet::Oppos},
-    {"cmdQtrPlus", AnnouncedBet::QtrPlus}, {"cmdQtrMinus", AnnouncedBet::QtrMinus},
+    {"cmdTier", AnnouncedBet::Tier},
+    {"cmdOrphns", AnnouncedBet::Orphns},
+    {"cmdGrande", AnnouncedBet::Grande},
+    {"cmdZero", AnnouncedBet::Zero},
+    {"cmdNeighb", AnnouncedBet::Neighb},
+    {"cmdFinals", AnnouncedBet::Finals},
+    {"cmdFigure", AnnouncedBet::Figure},
+    {"cmdBirds", AnnouncedBet::Birds},
+    {"cmdCousins", AnnouncedBet::Cousins},
+    {"cmdReds", AnnouncedBet::Reds},
+    {"cmdBlacks", AnnouncedBet::Blacks},
+    {"cmdQtr1", AnnouncedBet::Qtr1},
+    {"cmdQtr2", AnnouncedBet::Qtr2},
+    {"cmdQtr3", AnnouncedBet::Qtr3},
+    {"cmdQtr4", AnnouncedBet::Qtr4},
+    {"cmdOppos", AnnouncedBet::Oppos},
+    {"cmdQtrPlus", AnnouncedBet::QtrPlus},
+    {"cmdQtrMinus", AnnouncedBet::QtrMinus},
 }};
 
 bool IsPress(QEvent::Type type) {
@@ -66,7 +75,8 @@ bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button) {
     const std::string cover = m_cmbNumber->currentText().toStdString();
     const std::string neighb = m_cmbNeighb->currentText().toStdString();
     AnnouncedPress press;
-    if (!RunGuarded([&] { press = PressAnnounced(m_state, bet, cover, neighb, *code); })) {
+    if (!RunGuarded([&] { press = PressAnnounced(m_state, bet, cover, neighb, *code); },
+                    QStringLiteral("The press stopped there."))) {
         return false;
     }
     for (const std::int16_t spot : press.changed) {

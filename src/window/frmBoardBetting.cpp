@@ -28,7 +28,9 @@ int WholeTwips(qreal pixels) {
 void frmBoard::ConnectBettingHandlers() {
     for (int s = 0; s < kSpotCount; ++s) {
         const auto spot = static_cast<std::int16_t>(s);
-        const auto onChip = [this, spot](Qt::MouseButton button) { imgChip_MouseDown(spot, button); };
+        const auto onChip = [this, spot](Qt::MouseButton button) {
+            imgChip_MouseDown(spot, button);
+        };
         connect(m_imgChip.at(s), &Picture::pressed, this, onChip);
         connect(m_lblChip.at(s), &ClickLabel::pressed, this, onChip);
     }
@@ -91,7 +93,8 @@ void frmBoard::OutsideArea_MouseDown(std::int16_t spot, Qt::MouseButton button) 
 
 void frmBoard::StakeSpot(std::int16_t spot, std::int16_t button) {
     std::optional<Refusal> refusal;
-    if (!RunGuarded([&] { refusal = UpdateChip(m_state, spot, button); })) {
+    if (!RunGuarded([&] { refusal = UpdateChip(m_state, spot, button); },
+                    QStringLiteral("The chip was not placed."))) {
         return;
     }
     if (refusal) {
@@ -107,15 +110,18 @@ void frmBoard::ShowMessage(const QString& text) {
     box.exec();
 }
 
-// The rules throw rather than let money wrap, leaving the state as it was;
-// the player is told and the table plays on.
-bool frmBoard::RunGuarded(const std::function<void()>& change) {
+// The rules throw rather than let money wrap, leaving the state as it was
+// before the call that overflowed; an announced press keeps the chips it had
+// already placed, so everything is drawn again from the state.
+bool frmBoard::RunGuarded(const std::function<void()>& change, const QString& notDone) {
     try {
         change();
         return true;
     } catch (const MoneyOverflow&) {
-        ShowMessage(QStringLiteral("Internal error: an amount of money went out of range. "
-                                   "The last change was not made."));
+        ShowMessage(QStringLiteral("Internal error: an amount of money went out of range. ") +
+                    notDone);
+        RedrawAllSpots();
+        RedrawTotals();
         return false;
     }
 }

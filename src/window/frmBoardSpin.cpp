@@ -50,7 +50,8 @@ void frmBoard::StopBall() {
 
 void frmBoard::CalcWin() {
     std::optional<Settlement> settled;
-    if (!RunGuarded([&] { settled = ::CalcWin(m_state); })) {
+    if (!RunGuarded([&] { settled = ::CalcWin(m_state); },
+                    QStringLiteral("This spin was not settled; the stakes stay as they were."))) {
         return;
     }
     RedrawAllSpots();

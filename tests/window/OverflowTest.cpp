@@ -113,3 +113,27 @@ TEST_F(OverflowTest, ASettlementThatWouldWrapTheBalanceIsReportedAndUndone) {
 }
 
 } // namespace
+
+namespace {
+
+// The press places chips one by one: those placed before the overflow stay,
+// and the layout must show them.
+TEST_F(OverflowTest, AnAnnouncedPressCutShortByAnOverflowShowsTheChipsItPlaced) {
+    board.stateForTest().ChipIndex = 2; // 5: two chips fit above the bottom, the third not
+    board.stateForTest().Balance = std::numeric_limits<std::int32_t>::min() + 12;
+    QTest::mousePress(Find("cmdTier"), Qt::LeftButton);
+    QTest::mouseRelease(Find("cmdTier"), Qt::LeftButton);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes.front().endsWith("The press stopped there.")) << boxes.front().toStdString();
+    boxes.clear();
+    EXPECT_EQ(board.state().SpotStake.at(27), 5);
+    EXPECT_EQ(board.state().SpotStake.at(44), 5);
+    EXPECT_EQ(board.state().SpotStake.at(61), 0);
+    EXPECT_TRUE(Find("imgChip(27)")->isVisible());
+    EXPECT_TRUE(Find("lblChip(44)")->isVisible());
+    EXPECT_FALSE(Find("imgChip(61)")->isVisible());
+    EXPECT_EQ(Text("txtBetValue"), " 10");
+    EXPECT_FALSE(Find<QPushButton>("cmdTier")->isDown());
+}
+
+} // namespace
