@@ -26,12 +26,12 @@ constexpr QSize kClientSize(632, 445);
 std::unique_ptr<QWidget> PlainWindow() {
     auto window = std::make_unique<QWidget>();
     window->setFixedSize(kClientSize);
-    for (const ControlSpec& spec : BoardLayout()) {
+    for (const ControlRow& row : BoardLayout()) {
         const bool picture =
-            spec.name == QLatin1String("imgBoard") || spec.name == QLatin1String("imgWheel");
-        QWidget* child = picture ? new Picture(spec.art, window.get()) : new QWidget(window.get());
-        child->setGeometry(PixelRect(spec.rect));
-        child->setVisible(spec.visible);
+            row.name == QLatin1String("imgBoard") || row.name == QLatin1String("imgWheel");
+        QWidget* child = picture ? new Picture(row.art, window.get()) : new QWidget(window.get());
+        child->setGeometry(PixelRect(row.rect));
+        child->setVisible(row.visible);
     }
     return window;
 }

@@ -9,74 +9,74 @@ namespace {
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kBlack = 0x000000;
 
-ControlSpec Spec(const QString& name, ControlKind kind, TwipRect rect) {
-    ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.rect = rect;
-    return spec;
+ControlRow Row(const QString& name, ControlKind kind, TwipRect rect) {
+    ControlRow row;
+    row.name = name;
+    row.kind = kind;
+    row.rect = rect;
+    return row;
 }
 
-ControlSpec Hidden(ControlSpec spec) {
-    spec.visible = false;
-    return spec;
+ControlRow Hidden(ControlRow row) {
+    row.visible = false;
+    return row;
 }
 
-ControlSpec Area(const char* name, TwipRect rect, ArtworkId art = {}) {
-    ControlSpec spec = Spec(name, ControlKind::Picture, rect);
-    spec.art = art;
-    return spec;
+ControlRow Area(const char* name, TwipRect rect, ArtworkId art = {}) {
+    ControlRow row = Row(name, ControlKind::Picture, rect);
+    row.art = art;
+    return row;
 }
 
 // The wheel and the ball answer nothing: presses go through to what lies beneath.
-ControlSpec Backdrop(const char* name, TwipRect rect, ArtworkKind art) {
-    ControlSpec spec = Spec(name, ControlKind::Backdrop, rect);
-    spec.art = {art};
-    return spec;
+ControlRow Backdrop(const char* name, TwipRect rect, ArtworkKind art) {
+    ControlRow row = Row(name, ControlKind::Backdrop, rect);
+    row.art = {art};
+    return row;
 }
 
-ControlSpec Caption(const QString& name, ControlKind kind, TwipRect rect, const char* caption,
-                    TextAlign align, FontRole font, QRgb text) {
-    ControlSpec spec = Spec(name, kind, rect);
-    spec.caption = caption;
-    spec.align = align;
-    spec.font = font;
-    spec.text = text;
-    return spec;
+ControlRow Caption(const QString& name, ControlKind kind, TwipRect rect, const char* caption,
+                   TextAlign align, FontRole font, QRgb text) {
+    ControlRow row = Row(name, kind, rect);
+    row.caption = caption;
+    row.align = align;
+    row.font = font;
+    row.text = text;
+    return row;
 }
 
-ControlSpec Label(const char* name, const char* caption, TwipRect rect, TextAlign align,
-                  FontRole font = FontRole::Window) {
+ControlRow Label(const char* name, const char* caption, TwipRect rect, TextAlign align,
+                 FontRole font = FontRole::Window) {
     return Caption(name, ControlKind::Label, rect, caption, align, font, kWhite);
 }
 
-ControlSpec TableChoice(const char* name, const char* caption, TwipRect rect, QRgb text) {
+ControlRow TableChoice(const char* name, const char* caption, TwipRect rect, QRgb text) {
     return Caption(name, ControlKind::ClickLabel, rect, caption, TextAlign::Right, FontRole::Window,
                    text);
 }
 
-ControlSpec Button(const char* name, const char* caption, int left, int top,
-                   FontRole font = FontRole::SmallButton, int width = 600, int height = 230) {
+ControlRow Button(const char* name, const char* caption, int left, int top,
+                  FontRole font = FontRole::SmallButton, int width = 600, int height = 230) {
     return Caption(name, ControlKind::Button, {left, top, width, height}, caption,
                    TextAlign::Centre, font, kBlack);
 }
 
-ControlSpec ResultBox(const QString& name, TwipRect rect, QRgb background) {
-    ControlSpec spec = Spec(name, ControlKind::ResultBox, rect);
-    spec.font = FontRole::Bold;
-    spec.background = background;
-    return spec;
+ControlRow ResultBox(const QString& name, TwipRect rect, QRgb background) {
+    ControlRow row = Row(name, ControlKind::ResultBox, rect);
+    row.font = FontRole::Bold;
+    row.background = background;
+    return row;
 }
 
-ControlSpec Combo(const char* name, int top) {
-    ControlSpec spec = Spec(name, ControlKind::ComboBox, {7920, top, 615, 315});
-    spec.text = kBlack;
-    return spec;
+ControlRow Combo(const char* name, int top) {
+    ControlRow row = Row(name, ControlKind::ComboBox, {7920, top, 615, 315});
+    row.text = kBlack;
+    return row;
 }
 
 // The bare click areas let the layout show through; the others are pictures.
 // Listed back to front: imgZero lies in front of the other areas.
-const std::vector<ControlSpec> kOutsideAreas = {
+const std::vector<ControlRow> kOutsideAreas = {
     Area("imgDoz2", {1920, 2400, 390, 1560}, {ArtworkKind::Dozen, 1}),
     Area("imgDoz1", {1920, 600, 390, 1560}, {ArtworkKind::Dozen, 0}),
     Area("imgDoz3", {1920, 4200, 390, 1560}, {ArtworkKind::Dozen, 2}),
@@ -92,7 +92,7 @@ const std::vector<ControlSpec> kOutsideAreas = {
     Area("imgZero", {120, 0, 1575, 375}),
 };
 
-const std::vector<ControlSpec> kLabels = {
+const std::vector<ControlRow> kLabels = {
     Label("lblTable", "Table :", {3120, 3120, 495, 195}, TextAlign::Centre),
     TableChoice("lblTable10", "$10", {3240, 3360, 270, 195}, kWhite),
     TableChoice("lblTable5", "$5", {3240, 3600, 255, 195}, kBlack),
@@ -106,7 +106,7 @@ const std::vector<ControlSpec> kLabels = {
     Label("Label5", "Cover", {7935, 600, 435, 195}, TextAlign::Centre),
 };
 
-const std::vector<ControlSpec> kButtons = {
+const std::vector<ControlRow> kButtons = {
     Button("cmdSpin", "Spin", 4080, 600, FontRole::Window, 735, 375),
     Button("cmdGrande", "Grande", 1800, 15),
     Button("cmdTier", "Tier", 2400, 15),
@@ -145,22 +145,21 @@ constexpr std::array<ChipCaption, kChipCount> kChipCaptions = {{{"$1", 180},
                                                                 {"$1000", 450}}};
 constexpr int kStartChip = 2;
 
-void AddSpotChips(std::vector<ControlSpec>& out) {
+void AddSpotChips(std::vector<ControlRow>& out) {
     for (int s = 0; s < kSpotCount; ++s) {
-        out.push_back(
-            Hidden(Spec(ArrayName("imgChip", s), ControlKind::Picture, {0, 0, 270, 225})));
+        out.push_back(Hidden(Row(ArrayName("imgChip", s), ControlKind::Picture, {0, 0, 270, 225})));
         out.push_back(
             Hidden(Caption(ArrayName("lblChip", s), ControlKind::ClickLabel, {0, 0, 225, 135}, "",
                            TextAlign::Centre, FontRole::StakeLabel, kBlack)));
     }
 }
 
-void AddChipSelector(std::vector<ControlSpec>& out) {
+void AddChipSelector(std::vector<ControlRow>& out) {
     for (int i = 0; i < kChipCount; ++i) {
         const int top = 2520 - 240 * i;
         const auto& caption = kChipCaptions.at(static_cast<std::size_t>(i));
-        ControlSpec chip =
-            Spec(ArrayName("imgChipColour", i), ControlKind::Picture, {3120, top, 270, 225});
+        ControlRow chip =
+            Row(ArrayName("imgChipColour", i), ControlKind::Picture, {3120, top, 270, 225});
         chip.art = {ArtworkKind::Chip, i};
         out.push_back(chip);
         out.push_back(Caption(ArrayName("lblChipColour", i), ControlKind::ClickLabel,
@@ -169,7 +168,7 @@ void AddChipSelector(std::vector<ControlSpec>& out) {
     }
 }
 
-void AddResultBoxes(std::vector<ControlSpec>& out) {
+void AddResultBoxes(std::vector<ControlRow>& out) {
     out.push_back(ResultBox("txtWinSpin", {5280, 5880, 735, 285}, kTableGreen));
     out.push_back(ResultBox("txtBetValue", {6480, 5880, 855, 285}, kTableGreen));
     out.push_back(ResultBox("txtWinTotal", {8400, 5880, 855, 285}, kTableGreen));
@@ -179,8 +178,8 @@ void AddResultBoxes(std::vector<ControlSpec>& out) {
     }
 }
 
-std::vector<ControlSpec> BuildLayout() {
-    std::vector<ControlSpec> out;
+std::vector<ControlRow> BuildLayout() {
+    std::vector<ControlRow> out;
     out.push_back(Area("imgBoard", {0, 0, 3015, 6315}, {ArtworkKind::Board}));
     out.insert(out.end(), kOutsideAreas.begin(), kOutsideAreas.end());
     AddSpotChips(out);
@@ -197,7 +196,7 @@ std::vector<ControlSpec> BuildLayout() {
 
 } // namespace
 
-const std::vector<ControlSpec>& BoardLayout() {
-    static const std::vector<ControlSpec> layout = BuildLayout();
+const std::vector<ControlRow>& BoardLayout() {
+    static const std::vector<ControlRow> layout = BuildLayout();
     return layout;
 }

@@ -23,7 +23,7 @@ enum class ControlKind {
 enum class TextAlign { Left, Centre, Right };
 
 // One control of the window as it stands before anything happens.
-struct ControlSpec {
+struct ControlRow {
     QString name;
     ControlKind kind = ControlKind::Label;
     TwipRect rect;
@@ -38,4 +38,4 @@ struct ControlSpec {
 
 // Every control, back to front: a control lies in front of all listed before it.
 // The spot chips stand at the top-left corner; start-up moves them to their spots.
-const std::vector<ControlSpec>& BoardLayout();
+const std::vector<ControlRow>& BoardLayout();

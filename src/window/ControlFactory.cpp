@@ -24,72 +24,72 @@ Qt::Alignment Alignment(TextAlign align) {
 }
 
 // Labels draw straight onto whatever lies beneath them.
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-    QLabel* label = spec.kind == ControlKind::ClickLabel ? new ClickLabel(spec.caption, parent)
-                                                         : new QLabel(spec.caption, parent);
-    label->setAlignment(Alignment(spec.align));
+QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
+    QLabel* label = row.kind == ControlKind::ClickLabel ? new ClickLabel(row.caption, parent)
+                                                        : new QLabel(row.caption, parent);
+    label->setAlignment(Alignment(row.align));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(spec.text));
+    palette.setColor(QPalette::WindowText, QColor(row.text));
     label->setPalette(palette);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents, spec.kind == ControlKind::Label);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, row.kind == ControlKind::Label);
     return label;
 }
 
-QWidget* MakeButton(const ControlSpec& spec, QWidget* parent) {
-    return new TableButton(spec.caption, parent);
+QWidget* MakeButton(const ControlRow& row, QWidget* parent) {
+    return new TableButton(row.caption, parent);
 }
 
 // Displays only: read-only and never a Tab stop.
-QWidget* MakeResultBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeResultBox(const ControlRow& row, QWidget* parent) {
     auto* box = new ResultBox(parent);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(spec.background.value_or(0x000000)));
-    palette.setColor(QPalette::Text, QColor(spec.text));
+    palette.setColor(QPalette::Base, QColor(row.background.value_or(0x000000)));
+    palette.setColor(QPalette::Text, QColor(row.text));
     box->setPalette(palette);
     return box;
 }
 
 // Typed values are read by the announced bets; they must never join the list.
-QWidget* MakeComboBox(const ControlSpec& /*spec*/, QWidget* parent) {
+QWidget* MakeComboBox(const ControlRow& /*row*/, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     return combo;
 }
 
-QWidget* MakePicture(const ControlSpec& spec, QWidget* parent) {
-    auto* picture = new Picture(spec.art, parent);
-    picture->setAttribute(Qt::WA_TransparentForMouseEvents, spec.kind == ControlKind::Backdrop);
+QWidget* MakePicture(const ControlRow& row, QWidget* parent) {
+    auto* picture = new Picture(row.art, parent);
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents, row.kind == ControlKind::Backdrop);
     return picture;
 }
 
-QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* MakeWidget(const ControlRow& row, QWidget* parent) {
+    switch (row.kind) {
     case ControlKind::Picture:
     case ControlKind::Backdrop:
-        return MakePicture(spec, parent);
+        return MakePicture(row, parent);
     case ControlKind::Label:
     case ControlKind::ClickLabel:
-        return MakeLabel(spec, parent);
+        return MakeLabel(row, parent);
     case ControlKind::Button:
-        return MakeButton(spec, parent);
+        return MakeButton(row, parent);
     case ControlKind::ResultBox:
-        return MakeResultBox(spec, parent);
+        return MakeResultBox(row, parent);
     case ControlKind::ComboBox:
-        return MakeComboBox(spec, parent);
+        return MakeComboBox(row, parent);
     }
     return nullptr;
 }
 
 } // namespace
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = MakeWidget(spec, parent);
-    widget->setObjectName(spec.name);
-    widget->setGeometry(PixelRect(spec.rect));
-    widget->setFont(RoleFont(spec.font));
-    widget->setVisible(spec.visible);
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
+    QWidget* widget = MakeWidget(row, parent);
+    widget->setObjectName(row.name);
+    widget->setGeometry(PixelRect(row.rect));
+    widget->setFont(RoleFont(row.font));
+    widget->setVisible(row.visible);
     return widget;
 }

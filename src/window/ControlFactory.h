@@ -1,8 +1,8 @@
 #pragma once
 
-struct ControlSpec;
+struct ControlRow;
 class QWidget;
 
 // Makes one control of the layout as a child of parent, named, placed, captioned
-// and coloured as the spec says. The parent owns it.
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+// and coloured as the row says. The parent owns it.
+QWidget* CreateControl(const ControlRow& row, QWidget* parent);

@@ -53,8 +53,8 @@ HelpViewer* frmBoard::helpViewer() const {
 
 // Creation order is stacking order: each control lies in front of those before it.
 void frmBoard::CreateControls() {
-    for (const ControlSpec& spec : BoardLayout()) {
-        m_controls.insert(spec.name, CreateControl(spec, this));
+    for (const ControlRow& row : BoardLayout()) {
+        m_controls.insert(row.name, CreateControl(row, this));
     }
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("tmrDelay"));
