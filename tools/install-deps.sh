@@ -3,8 +3,9 @@
 # nothing (and asks apt nothing) when they are all there already.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation xvfb xauth imagemagick)
+packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core fonts-liberation xvfb xauth imagemagick
+          desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for package in "${packages[@]}"; do
