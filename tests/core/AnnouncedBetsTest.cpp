@@ -1,4 +1,5 @@
 #include "TestTable.h"
+#include "core/LayoutOracle.h"
 
 #include "betting/AnnouncedBets.h"
 
@@ -11,221 +12,198 @@
 namespace {
 
 using Spots = std::vector<std::int16_t>;
-
-// The numbers on the wheel, clockwise from the zero.
-constexpr std::array<int, 37> kWheel = {0,  32, 15, 19, 4,  21, 2,  25, 17, 34, 6, 27, 13,
-                                        36, 11, 30, 8,  23, 10, 5,  24, 16, 33, 1, 20, 14,
-                                        31, 9,  22, 18, 29, 7,  28, 12, 35, 3,  26};
-
-// Straight-up spot of a number: layout row k = (n + 2) div 3, column c = (n - 1) mod 3.
-std::int16_t StraightUp(int n) {
-    return static_cast<std::int16_t>(n == 0 ? 0 : 12 * ((n + 2) / 3) - 5 + 2 * ((n - 1) % 3));
-}
+using enum AnnouncedBet;
 
 Spots StraightUps(const std::vector<int>& numbers) {
     Spots spots;
     for (const int n : numbers) {
-        spots.push_back(StraightUp(n));
+        spots.push_back(static_cast<std::int16_t>(oracle::StraightUp(n)));
     }
     return spots;
 }
 
-int PocketOf(int number) {
-    return static_cast<int>(std::find(kWheel.begin(), kWheel.end(), number) - kWheel.begin());
+Spots Placed(AnnouncedBet bet, const std::string& cover = "", const std::string& neighb = "2") {
+    static const GameState table = StartedTable();
+    return AnnouncedSpots(table.catalogue, bet, cover, neighb);
 }
-
-int Around(int pocket) {
-    return ((pocket % 37) + 37) % 37;
-}
-
-class AnnouncedSpotsTest : public ::testing::Test {
-  protected:
-    Spots Placed(AnnouncedBet bet, const std::string& cover = "", const std::string& neighb = "2") {
-        return AnnouncedSpots(m_state.catalogue, bet, cover, neighb);
-    }
-    GameState m_state = StartedTable();
-};
 
 struct FixedCase {
-    const char* name;
     AnnouncedBet bet;
     Spots spots;
 };
 
-// clang-format off
-const std::vector<FixedCase> kFixed = {
-    {"Tier", AnnouncedBet::Tier, {27, 44, 61, 94, 113, 137}},
-    {"Orphns", AnnouncedBet::Orphns, {7, 29, 63, 75, 133}},
-    {"GrandeWithTwoChipsOnFourAndOnHundredTen", AnnouncedBet::Grande, {4, 4, 25, 53, 77, 85, 110, 110, 135}},
-    {"Zero", AnnouncedBet::Zero, {5, 53, 105, 135}},
-    {"Birds", AnnouncedBet::Birds, {27, 33, 39}},
-    {"Cousins", AnnouncedBet::Cousins, {21, 43, 69, 139}},
-    {"Reds", AnnouncedBet::Reds, {41, 73, 77, 113}},
-    {"Blacks", AnnouncedBet::Blacks, {39, 49, 75, 111, 121}},
-    {"FirstQuarter", AnnouncedBet::Qtr1, {0, 129, 59, 79, 19, 83, 9, 103, 69, 139}},
-    {"SecondQuarter", AnnouncedBet::Qtr2, {23, 107, 55, 143, 45, 119, 33, 93, 43}},
-    {"ThirdQuarter", AnnouncedBet::Qtr3, {21, 95, 67, 131, 7, 81, 57, 127, 35}},
-    {"FourthQuarter", AnnouncedBet::Qtr4, {91, 71, 117, 31, 115, 47, 141, 11, 105}},
-};
-// clang-format on
-
-TEST_F(AnnouncedSpotsTest, FixedPatternsIgnoreTheBoxes) {
-    for (const FixedCase& c : kFixed) {
-        SCOPED_TRACE(c.name);
+// The published patterns, which no typed text changes.
+TEST(AnnouncedSpots, FixedPatternsIgnoreTheBoxes) {
+    const std::vector<FixedCase> cases = {
+        {Tier, {27, 44, 61, 94, 113, 137}},
+        {Orphns, {7, 29, 63, 75, 133}},
+        {Grande, {4, 4, 25, 53, 77, 85, 110, 110, 135}},
+        {Zero, {5, 53, 105, 135}},
+        {Birds, {27, 33, 39}},
+        {Cousins, {21, 43, 69, 139}},
+        {Reds, {41, 73, 77, 113}},
+        {Blacks, {39, 49, 75, 111, 121}},
+        {Qtr1, {0, 129, 59, 79, 19, 83, 9, 103, 69, 139}},
+        {Qtr2, {23, 107, 55, 143, 45, 119, 33, 93, 43}},
+        {Qtr3, {21, 95, 67, 131, 7, 81, 57, 127, 35}},
+        {Qtr4, {91, 71, 117, 31, 115, 47, 141, 11, 105}},
+    };
+    for (const FixedCase& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.bet));
         EXPECT_EQ(Placed(c.bet), c.spots);
-        EXPECT_EQ(Placed(c.bet, "17", "6"), c.spots);
         EXPECT_EQ(Placed(c.bet, "abc", "99999"), c.spots);
     }
 }
 
-TEST_F(AnnouncedSpotsTest, QuartersWalkTheWheelAndCoverEveryNumberOnce) {
-    const std::array<AnnouncedBet, 4> quarters = {AnnouncedBet::Qtr1, AnnouncedBet::Qtr2,
-                                                  AnnouncedBet::Qtr3, AnnouncedBet::Qtr4};
-    Spots all;
-    for (const AnnouncedBet quarter : quarters) {
-        const Spots spots = Placed(quarter);
-        all.insert(all.end(), spots.begin(), spots.end());
-    }
-    EXPECT_EQ(all, StraightUps({kWheel.begin(), kWheel.end()}));
-    Spots everyNumber;
-    for (int n = 0; n <= 36; ++n) {
-        everyNumber.push_back(StraightUp(n));
-    }
-    std::sort(all.begin(), all.end());
-    EXPECT_EQ(all, everyNumber);
-}
-
-struct WalkCase {
+struct TextCase {
     const char* name;
     AnnouncedBet bet;
     const char* cover;
     const char* neighb;
-    std::vector<int> numbers; // in order of placement
+    std::vector<int> numbers; // straight-ups, in order of placement
 };
 
 // clang-format off
-const std::vector<WalkCase> kWalks = {
-    {"NeighboursOfZero", AnnouncedBet::Neighb, "0", "2", {0, 32, 26, 15, 3}},
-    {"NeighboursWrapPastLastPocket", AnnouncedBet::Neighb, "26", "1", {26, 0, 3}},
-    {"SixNeighboursOfSeventeen", AnnouncedBet::Neighb, "17", "6", {17, 34, 25, 6, 2, 27, 21, 13, 4, 36, 19, 11, 15}},
-    {"EmptyCoverIsZero", AnnouncedBet::Neighb, "", "1", {0, 32, 26}},
-    {"BlankBeforeCover", AnnouncedBet::Neighb, " 5", "0", {5}},
-    {"CountBelowOneKeepsCoverOnly", AnnouncedBet::Neighb, "5", "-3", {5}},
-    {"CoverRoundedToEven", AnnouncedBet::Neighb, "2.5", "0", {2}},
-    {"CoverNoPocketNumber", AnnouncedBet::Neighb, "37", "2", {}},
-    {"NegativeCover", AnnouncedBet::Neighb, "-1", "2", {}},
-    {"CoverTooLargeForSixteenBits", AnnouncedBet::Neighb, "99999", "2", {}},
-    {"CountTooLargeForSixteenBits", AnnouncedBet::Neighb, "5", "99999", {}},
-    {"CountBeyondOneWrap", AnnouncedBet::Neighb, "5", "38", {}},
-    {"OppositeZero", AnnouncedBet::Oppos, "0", "2", {23, 10, 5, 24}},
-    {"QuarterTurnClockwiseFromZero", AnnouncedBet::QtrPlus, "0", "2", {17, 34, 6, 27}},
-    {"QuarterTurnAnticlockwiseFromZero", AnnouncedBet::QtrMinus, "0", "2", {31, 9, 22, 18}},
-    {"OppositeWrapsFromLastPocket", AnnouncedBet::Oppos, "26", "2", {8, 23, 10, 5}},
-    {"OppositeWithCountZero", AnnouncedBet::Oppos, "0", "0", {}},
-    {"QuarterPlusWithNegativeCount", AnnouncedBet::QtrPlus, "0", "-1", {}},
-    {"QuarterMinusWithCountZero", AnnouncedBet::QtrMinus, "12", "0", {}},
-    {"OppositeOfNoPocket", AnnouncedBet::Oppos, "40", "2", {}},
-    {"OppositeBeyondOneWrap", AnnouncedBet::Oppos, "0", "20", {}},
-    {"QuarterPlusBeyondOneWrap", AnnouncedBet::QtrPlus, "0", "11", {}},
-    {"QuarterMinusBeyondOneWrap", AnnouncedBet::QtrMinus, "26", "11", {}},
-    {"FinalsSeven", AnnouncedBet::Finals, "7", "2", {7, 17, 27}},
-    {"FinalsFortySevenEndsInSeven", AnnouncedBet::Finals, "47", "2", {7, 17, 27}},
-    {"FinalsThirtySevenEndsInSeven", AnnouncedBet::Finals, "37", "2", {7, 17, 27}},
-    {"FinalsZero", AnnouncedBet::Finals, "0", "2", {0, 10, 20, 30}},
-    {"FinalsNegative", AnnouncedBet::Finals, "-3", "2", {}},
-    {"FinalsNegativeWithRemainderZero", AnnouncedBet::Finals, "-20", "2", {0, 10, 20, 30}},
-    {"FinalsReadsThirtyTwoBits", AnnouncedBet::Finals, "99999", "2", {9, 19, 29}},
-    {"FinalsLargestThirtyTwoBit", AnnouncedBet::Finals, "2147483647", "2", {7, 17, 27}},
-    {"FinalsPastThirtyTwoBits", AnnouncedBet::Finals, "2147483648", "2", {}},
-    {"FigureTwentyEight", AnnouncedBet::Figure, "28", "2", {1, 10, 19, 28}},
-    {"FigureZeroAlone", AnnouncedBet::Figure, "0", "2", {0}},
-    {"FigureNine", AnnouncedBet::Figure, "9", "2", {9, 18, 27, 36}},
-    {"FigureThirtySeven", AnnouncedBet::Figure, "37", "2", {}},
-    {"FigureNegative", AnnouncedBet::Figure, "-9", "2", {}},
+const std::vector<TextCase> kTextCases = {
+    {"NeighboursOfZero", Neighb, "0", "2", {0, 32, 26, 15, 3}},
+    {"NeighboursWrapPastTheLastPocket", Neighb, "26", "1", {26, 0, 3}},
+    {"SixNeighboursOfSeventeen", Neighb, "17", "6", {17, 34, 25, 6, 2, 27, 21, 13, 4, 36, 19, 11, 15}},
+    {"EmptyCoverIsZero", Neighb, "", "1", {0, 32, 26}},
+    {"BlankBeforeTheCover", Neighb, " 5", "0", {5}},
+    {"CountBelowOneKeepsTheCoverOnly", Neighb, "5", "-3", {5}},
+    {"CoverHalfGoesToEven", Neighb, "2.5", "0", {2}},
+    {"CoverThatIsNoPocketNumber", Neighb, "37", "2", {}},
+    {"CoverPastSixteenBits", Neighb, "99999", "2", {}},
+    {"CountBeyondOneWrap", Neighb, "5", "38", {}},
+    {"OppositeZero", Oppos, "0", "2", {23, 10, 5, 24}},
+    {"QuarterTurnClockwiseFromZero", QtrPlus, "0", "2", {17, 34, 6, 27}},
+    {"QuarterTurnAnticlockwiseFromZero", QtrMinus, "0", "2", {31, 9, 22, 18}},
+    {"OppositeWrapsFromTheLastPocket", Oppos, "26", "2", {8, 23, 10, 5}},
+    {"SectorWithCountZero", Oppos, "0", "0", {}},
+    {"SectorOfNoPocket", Oppos, "40", "2", {}},
+    {"OppositeBeyondOneWrap", Oppos, "0", "20", {}},
+    {"QuarterBeyondOneWrap", QtrMinus, "26", "11", {}},
+    {"FinalsSeven", Finals, "7", "2", {7, 17, 27}},
+    {"FinalsFortySevenEndsInSeven", Finals, "47", "2", {7, 17, 27}},
+    {"FinalsZero", Finals, "0", "2", {0, 10, 20, 30}},
+    {"FinalsNegativePlacesNothing", Finals, "-3", "2", {}},
+    {"FinalsNegativeWithRemainderZero", Finals, "-20", "2", {0, 10, 20, 30}},
+    {"FinalsReadsThirtyTwoBits", Finals, "40007", "2", {7, 17, 27}},
+    {"FinalsPastThirtyTwoBits", Finals, "2147483648", "2", {}},
+    {"FigureTwentyEight", Figure, "28", "2", {1, 10, 19, 28}},
+    {"FigureZeroAlone", Figure, "0", "2", {0}},
+    {"FigureNine", Figure, "9", "2", {9, 18, 27, 36}},
+    {"FigureThirtySix", Figure, "36", "2", {9, 18, 27, 36}},
+    {"FigureThirtySevenPlacesNothing", Figure, "37", "2", {}},
 };
 // clang-format on
 
-TEST_F(AnnouncedSpotsTest, CoverAndCountCases) {
-    for (const WalkCase& c : kWalks) {
+TEST(AnnouncedSpots, TypedTextsChooseTheChips) {
+    for (const TextCase& c : kTextCases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Placed(c.bet, c.cover, c.neighb), StraightUps(c.numbers));
     }
 }
 
-// Neighbours walked with modular arithmetic on the wheel, every count that
-// one wrap of 37 allows.
-TEST_F(AnnouncedSpotsTest, NeighboursMatchWheelWalkForEveryCoverAndCount) {
+// Every cover and every count that one wrap of 37 allows, against a walk of
+// the wheel in modular arithmetic.
+TEST(AnnouncedSpots, WheelBetsMatchAWalkOfTheWheel) {
+    struct Sector {
+        AnnouncedBet bet;
+        int offset;
+        int largestCount;
+    };
+    const std::array<Sector, 3> sectors = {
+        {{Oppos, 18, 19}, {QtrPlus, 9, 10}, {QtrMinus, 27, 10}}};
     for (int number = 0; number <= 36; ++number) {
-        const int p = PocketOf(number);
-        for (int k = -1; k <= 37; ++k) {
-            std::vector<int> numbers = {number};
-            for (int j = 1; j <= k; ++j) {
-                numbers.push_back(kWheel[Around(p + j)]);
-                numbers.push_back(kWheel[Around(p - j)]);
-            }
-            EXPECT_EQ(Placed(AnnouncedBet::Neighb, std::to_string(number), std::to_string(k)),
-                      StraightUps(numbers))
-                << number << " either side " << k;
+        const int p = oracle::PocketOf(number);
+        const std::string cover = std::to_string(number);
+        std::vector<int> neighbours = {number};
+        for (int k = 1; k <= 37; ++k) {
+            neighbours.push_back(oracle::NumberAt(p + k));
+            neighbours.push_back(oracle::NumberAt(p - k));
+            ASSERT_EQ(Placed(Neighb, cover, std::to_string(k)), StraightUps(neighbours)) << cover;
         }
-    }
-}
-
-struct SectorCase {
-    AnnouncedBet bet;
-    int offset;
-    int largestCount;
-};
-
-TEST_F(AnnouncedSpotsTest, SectorsMatchWheelWalkForEveryCoverAndCount) {
-    const std::array<SectorCase, 3> sectors = {SectorCase{AnnouncedBet::Oppos, 18, 19},
-                                               SectorCase{AnnouncedBet::QtrPlus, 9, 10},
-                                               SectorCase{AnnouncedBet::QtrMinus, 27, 10}};
-    for (const SectorCase& sector : sectors) {
-        for (int number = 0; number <= 36; ++number) {
-            const int p = PocketOf(number);
+        for (const Sector& sector : sectors) {
             for (int k = 1; k <= sector.largestCount; ++k) {
                 std::vector<int> numbers;
                 for (int q = p + sector.offset - k + 1; q <= p + sector.offset + k; ++q) {
-                    numbers.push_back(kWheel[Around(q)]);
+                    numbers.push_back(oracle::NumberAt(q));
                 }
-                const Spots spots = Placed(sector.bet, std::to_string(number), std::to_string(k));
-                EXPECT_EQ(spots, StraightUps(numbers)) << number << " either side " << k;
-                if (k <= 6) { // the counts of the list never reach the cover itself
-                    EXPECT_EQ(std::count(spots.begin(), spots.end(), StraightUp(number)), 0);
-                }
+                ASSERT_EQ(Placed(sector.bet, cover, std::to_string(k)), StraightUps(numbers))
+                    << cover << " either side " << k;
             }
-            EXPECT_TRUE(
-                Placed(sector.bet, std::to_string(number), std::to_string(sector.largestCount + 1))
-                    .empty());
         }
     }
 }
 
-int DigitRoot(int n) {
-    while (n > 9) {
-        n = n / 10 + n % 10;
+TEST(AnnouncedSpots, TheFourQuartersCoverEveryNumberOnce) {
+    Spots all;
+    for (const AnnouncedBet quarter : {Qtr1, Qtr2, Qtr3, Qtr4}) {
+        const Spots spots = Placed(quarter);
+        all.insert(all.end(), spots.begin(), spots.end());
     }
-    return n;
+    EXPECT_EQ(all, StraightUps({oracle::kWheel.begin(), oracle::kWheel.end()}));
 }
 
-TEST_F(AnnouncedSpotsTest, FinalsAndFigureMatchTheDigitsOfEveryCover) {
-    for (int cover = -40; cover <= 120; ++cover) {
-        const std::string text = std::to_string(cover);
-        std::vector<int> finals, figure;
-        for (int n = 0; n <= 36; ++n) {
-            // A negative cover keeps its sign in the remainder, except when it is 0.
-            const bool remainderSign = cover >= 0 || text.back() == '0';
-            if (remainderSign && std::to_string(n).back() == text.back()) {
-                finals.push_back(n);
-            }
-            const bool sameRoot = cover > 0 && n > 0 && DigitRoot(n) == DigitRoot(cover);
-            if (cover <= 36 && (sameRoot || (cover == 0 && n == 0))) {
-                figure.push_back(n);
-            }
+// A press with chips the layout partly refuses: `full` holds a stake at its
+// maximum (100 on a straight, 200 on a split at the "$5" table) beforehand.
+struct PressCase {
+    const char* name;
+    AnnouncedBet bet;
+    const char* cover;
+    std::int16_t full;
+    Spots placed;
+};
+
+TEST(PressAnnounced, StopsAtTheFirstRefusedChipAndKeepsTheChipsBefore) {
+    const std::vector<PressCase> cases = {
+        {"ThirdTierChipRefused", Tier, "", 61, {27, 44}},
+        {"FirstOrphnsChipRefused", Orphns, "", 7, {}},
+        {"SecondNeighbourRefused", Neighb, "0", 129, {0}},
+        {"SecondOppositeChipRefused", Oppos, "0", 43, {93}},
+        {"LastGrandeChipRefused", Grande, "", 135, {4, 4, 25, 53, 77, 85, 110, 110}},
+    };
+    for (const PressCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameState state = StartedTable();
+        const bool split = SpotNumbers(c.full).size() == 2;
+        Stake(state, c.full, table::kFive, chip::k100, split ? 2 : 1);
+        SelectChip(state, chip::k5);
+        GameState expected = state;
+        for (const std::int16_t spot : c.placed) {
+            UpdateChip(expected, spot, kLeftButton);
         }
-        EXPECT_EQ(Placed(AnnouncedBet::Finals, text), StraightUps(finals)) << cover;
-        EXPECT_EQ(Placed(AnnouncedBet::Figure, text), StraightUps(figure)) << cover;
+        const AnnouncedPress press = PressAnnounced(state, c.bet, c.cover, "2", kLeftButton);
+        EXPECT_EQ(press.changed, c.placed);
+        EXPECT_EQ(press.refusal, (Refusal{RefusalKind::Maximum, static_cast<std::int16_t>(split ? 200 : 100)}));
+        EXPECT_EQ(state.SpotStake, expected.SpotStake);
+        EXPECT_EQ(state.Balance, expected.Balance);
+        EXPECT_FALSE(state.BetAccepted);
     }
+}
+
+TEST(PressAnnounced, RightButtonTakesTheChipValueOffEachListedSpot) {
+    GameState state = StartedTable();
+    Stake(state, 4, table::kFive, chip::k5, 3);
+    Stake(state, 135, table::kFive, chip::k5);
+    const AnnouncedPress press = PressAnnounced(state, Grande, "", "2", kRightButton);
+    EXPECT_EQ(press.changed, (Spots{4, 4, 25, 53, 77, 85, 110, 110, 135}));
+    EXPECT_EQ(state.SpotStake[4], 5) << "listed twice, taken off twice";
+    EXPECT_EQ(StakeSum(state), 5);
+    EXPECT_EQ(state.Balance + state.BetTotal, 0);
+    EXPECT_TRUE(state.BetAccepted);
+}
+
+// Regression: a sector press marks itself accepted before its first chip, so
+// one that places nothing still clears an earlier refusal.
+TEST(PressAnnounced, SectorWithoutChipsStillClearsAnEarlierRefusal) {
+    GameState state = StartedTable();
+    state.BetAccepted = false;
+    const AnnouncedPress press = PressAnnounced(state, QtrMinus, "4", "0", kLeftButton);
+    EXPECT_TRUE(press.changed.empty());
+    EXPECT_FALSE(press.refusal.has_value());
+    EXPECT_TRUE(state.BetAccepted);
 }
 
 } // namespace

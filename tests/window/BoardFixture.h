@@ -8,6 +8,8 @@
 
 #include <QImage>
 #include <QRect>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
@@ -19,12 +21,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-// Always the same draw, so the resting ball's pocket is known.
+// Gives the same value until told another, so every pocket is the test's choice.
 class FixedRandom final : public RandomSource {
   public:
     explicit FixedRandom(float value) : m_value(value) {}
     void SeedFromClock() override {}
     float Next() override { return m_value; }
+    void Set(float value) { m_value = value; }
 
   private:
     float m_value;
@@ -42,7 +45,7 @@ inline QRect PxRect(int left, int top, int width, int height) {
 // A started table, shown offscreen, with its ball resting in pocket 18 (0.5 x 37).
 class BoardTest : public ::testing::Test {
   protected:
-    BoardTest() : board(nullptr, std::make_unique<FixedRandom>(0.5F)) { board.show(); }
+    BoardTest() : board(nullptr, MakeRandom()) { board.show(); }
 
     template <class T = QWidget> T* Find(const QString& name) { return board.findChild<T*>(name); }
 
@@ -61,5 +64,24 @@ class BoardTest : public ::testing::Test {
 
     QImage Grab() { return board.grab().toImage(); }
 
+    // Spins into a pocket, the ball stepped tick by tick as the timer would.
+    void SpinTo(int pocket) {
+        m_random->Set((static_cast<float>(pocket) + 0.5F) / 37.0F);
+        board.findChild<QTimer*>(QStringLiteral("tmrDelay"))->setInterval(60'000);
+        QTest::mouseClick(Find(QStringLiteral("cmdSpin")), Qt::LeftButton);
+        for (int tick = 0; tick < 200 && board.state().Spinning; ++tick) {
+            board.tmrDelay_Timer();
+        }
+        ASSERT_FALSE(board.state().Spinning) << "the ball did not stop";
+    }
+
+    FixedRandom* m_random = nullptr;
     frmBoard board;
+
+  private:
+    std::unique_ptr<RandomSource> MakeRandom() {
+        auto random = std::make_unique<FixedRandom>(0.5F);
+        m_random = random.get();
+        return random;
+    }
 };
