@@ -6,7 +6,6 @@
 
 #include <climits>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace {
@@ -21,26 +20,18 @@ struct PointCase {
 // clang-format off
 const std::vector<PointCase> kPoints = {
     {"InsideNumberOne", 330, 700, 7},
-    {"InsideNumberTwo", 930, 700, 9},
-    {"OnLineBetweenOneAndTwo", 630, 700, 8},
     {"OnCrossingOfOneTwoFourFive", 630, 900, 14},
     {"RightEdgeOfFirstRowIsStreet", 1800, 700, 12},
-    {"RightEdgeOnLineIsSixLine", 1800, 900, 18},
     {"RightEdgeOnZeroLineIsFirstFour", 1800, 400, 6},
     {"LeftEdgeOnZeroLine", 0, 400, 1},
-    {"LastTwipOfFirstColumn", 479, 400, 1},
     {"FirstTwipOfSecondColumnIsTrio", 480, 400, 2},
     {"TopBoundIsInclusive", 60, 345, 1},
     {"BottomRightCorner", 1900, 5744, 144},
-    {"InsideNumberThirtyFour", 100, 5600, 139},
     {"RightBoundIsInclusive", 1950, 700, 12},
     {"RightOfBound", 1951, 700, std::nullopt},
-    {"OverTheDozens", 2000, 2250, std::nullopt},
     {"AboveTopBound", 60, 344, std::nullopt},
     {"BottomBoundIsExclusive", 700, 5745, std::nullopt},
-    {"LeftOfThePictureIsColumnOne", -120, 700, 7},
     {"FarLeftIsColumnOne", INT_MIN, 700, 7},
-    {"FarBelow", 300, INT_MAX, std::nullopt},
     {"FarRight", INT_MAX, 700, std::nullopt},
 };
 // clang-format on
@@ -67,52 +58,6 @@ TEST(BoardSpotAt, EveryTwipFallsInItsPublishedCell) {
         }
         ASSERT_EQ(BoardSpotAt(930, y), 6 * row + 3) << "y " << y;
     }
-}
-
-struct AreaCase {
-    const char* name;
-    std::int16_t spot;
-    int left, top, width, height;
-};
-
-// Front to back, as stacked on the window.
-const std::vector<AreaCase> kAreas = {
-    {"imgZero", 0, 120, 0, 1575, 375},       {"imgLow", 151, 2520, 525, 375, 750},
-    {"imgOdd", 155, 2520, 4125, 375, 750},   {"imgHigh", 156, 2520, 5040, 375, 750},
-    {"imgBlk", 154, 2520, 3240, 375, 735},   {"imgRed", 153, 2520, 2320, 375, 735},
-    {"imgEven", 152, 2520, 1440, 375, 750},  {"imgCol3", 147, 1200, 5880, 585, 375},
-    {"imgCol2", 146, 600, 5880, 585, 375},   {"imgCol1", 145, 0, 5880, 585, 375},
-    {"imgDoz3", 150, 1920, 4200, 390, 1560}, {"imgDoz1", 148, 1920, 600, 390, 1560},
-    {"imgDoz2", 149, 1920, 2400, 390, 1560},
-};
-
-std::optional<std::int16_t> AreaSpotAt(int x, int y) {
-    const OutsideArea* area = OutsideAreaAt(x, y);
-    return area != nullptr ? std::optional<std::int16_t>(area->spot) : std::nullopt;
-}
-
-// Each area by name, spot and rectangle; its corners are its own, the twips
-// just outside them are not; the zero strip over the grid goes to the zero.
-TEST(OutsideAreas, TakeTheirRectanglesForTheirSpots) {
-    ASSERT_EQ(kOutsideAreas.size(), kAreas.size());
-    for (std::size_t i = 0; i < kAreas.size(); ++i) {
-        const AreaCase& a = kAreas[i];
-        const OutsideArea& got = kOutsideAreas[i];
-        SCOPED_TRACE(a.name);
-        EXPECT_EQ(std::string(got.name), a.name);
-        EXPECT_EQ(got.spot, a.spot);
-        const int right = a.left + a.width - 1;
-        const int bottom = a.top + a.height - 1;
-        EXPECT_EQ(AreaSpotAt(a.left, a.top), a.spot);
-        EXPECT_EQ(AreaSpotAt(right, bottom), a.spot);
-        EXPECT_NE(AreaSpotAt(right + 1, bottom), a.spot);
-        EXPECT_NE(AreaSpotAt(right, bottom + 1), a.spot);
-        EXPECT_NE(AreaSpotAt(a.left - 1, a.top), a.spot);
-        EXPECT_NE(AreaSpotAt(a.left, a.top - 1), a.spot);
-    }
-    EXPECT_EQ(AreaSpotAt(120, 374), 0);
-    EXPECT_EQ(AreaSpotAt(1694, 345), 0);
-    EXPECT_EQ(AreaSpotAt(60, 345), std::nullopt);
 }
 
 TEST(PressBoard, OnlyTheLeftButtonAlonePlacesAChip) {

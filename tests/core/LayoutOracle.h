@@ -51,9 +51,9 @@ inline bool InsideCovers(int spot, int n) {
 }
 
 inline bool OutsideCovers(int spot, int n) {
-    const std::array<bool, 12> covers = {
-        n % 3 == 1, n % 3 == 2, n % 3 == 0, n <= 12,    n > 12 && n <= 24, n > 24,
-        n <= 18,    n % 2 == 0, IsRed(n),   !IsRed(n),  n % 2 == 1,        n > 18};
+    const std::array<bool, 12> covers = {n % 3 == 1,        n % 3 == 2, n % 3 == 0, n <= 12,
+                                         n > 12 && n <= 24, n > 24,     n <= 18,    n % 2 == 0,
+                                         IsRed(n),          !IsRed(n),  n % 2 == 1, n > 18};
     return n != 0 && covers.at(static_cast<std::size_t>(spot - 145));
 }
 

@@ -1,4 +1,4 @@
-#include "core/FixedRandomSource.h"
+#include "TestTable.h"
 #include "core/LayoutOracle.h"
 
 #include "table/Money.h"
@@ -11,13 +11,6 @@
 #include <string>
 
 namespace {
-
-GameState NewTable() {
-    GameState state;
-    FixedRandomSource random;
-    StartTable(state, random);
-    return state;
-}
 
 // Puts a stake down the way staking would: out of Balance, onto BetTotal.
 void Place(GameState& state, int spot, int stake) {
@@ -50,7 +43,7 @@ TEST(Settlement, SettlesTheWorkedExample) {
     };
     for (const Case& c : {Case{17, 690, 30, {10, 20, 0}}, Case{20, 340, 20, {0, 20, 0}}}) {
         SCOPED_TRACE(c.number);
-        GameState state = NewTable();
+        GameState state = StartedTable();
         Place(state, 69, 10);
         Place(state, 153, 5);
         Place(state, 75, 20);
@@ -71,7 +64,7 @@ TEST(Settlement, RandomLayoutsSettleAsTheLayoutShows) {
     std::mt19937 random(7);
     for (int round = 0; round < 4; ++round) {
         for (int number = 0; number < 37; ++number) {
-            GameState state = NewTable();
+            GameState state = StartedTable();
             std::int32_t win = 0, kept = 0;
             std::array<std::int16_t, kSpotCount> expected{};
             for (int spot = 0; spot < kSpotCount; ++spot) {
@@ -93,29 +86,8 @@ TEST(Settlement, RandomLayoutsSettleAsTheLayoutShows) {
     }
 }
 
-TEST(Settlement, EmptyLayoutShowsTheTotalsAndStillRecordsTheNumber) {
-    GameState state = NewTable();
-    state.Balance = -40;
-    EXPECT_EQ(SettleOn(state, 26).SpinWin, 0);
-    EXPECT_EQ(state.LastWin, 0);
-    EXPECT_EQ(state.Balance, -40);
-    EXPECT_TRUE(state.TotalsShown);
-    EXPECT_EQ(state.LastNumbers[0], (HistoryEntry{"    26", HistoryColour::Yellow}));
-}
-
-TEST(Settlement, FifteenthNumberPushesTheFirstOut) {
-    GameState state = NewTable();
-    for (int spin = 0; spin < 15; ++spin) {
-        SettleOn(state, oracle::kWheel.at(spin));
-    }
-    for (int box = 0; box < kHistoryCount; ++box) {
-        EXPECT_EQ(state.LastNumbers.at(box), ExpectedEntry(oracle::kWheel.at(14 - box)))
-            << "box " << box;
-    }
-}
-
 TEST(Settlement, AWinningStakeKeepsItsChipAndPlaysAgain) {
-    GameState state = NewTable();
+    GameState state = StartedTable();
     Place(state, 69, 10);
     state.SpotChip[69] = 4;
     for (int spin = 0; spin < 2; ++spin) {
@@ -127,7 +99,7 @@ TEST(Settlement, AWinningStakeKeepsItsChipAndPlaysAgain) {
 }
 
 TEST(Settlement, OverflowThrowsAndLeavesTheTableAsItWas) {
-    GameState state = NewTable();
+    GameState state = StartedTable();
     Place(state, 69, 10);
     state.Balance = INT32_MAX - 100;
     const GameState before = state;

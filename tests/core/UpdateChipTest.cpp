@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -67,24 +66,17 @@ struct RefusalCase {
 // clang-format off
 const std::vector<RefusalCase> kRefusals = {
     {"OneDollarChipOnRedAtOneDollarTableIsBelowOutsideMinimum", 153, {}, {kOne, k1, kLeftButton}, {Minimum, 5}},
-    {"FirstOneDollarChipAtTwoDollarTableIsBelowMinimum", 7, {}, {kTwo, k1, kLeftButton}, {Minimum, 2}},
     {"OneDollarChipAtFiveDollarTableBreaksMultiple", 7, {}, {kFive, k1, kLeftButton}, {Multiple, 5}},
     {"TwoDollarChipOnOutsideSpotNamesMultipleBeforeMinimum", 145, {}, {kFive, k2, kLeftButton}, {Multiple, 5}},
-    {"TwentyFiveOnTenAtTenDollarTableBreaksMultiple", 7, {kTen, k10, 1}, {kTen, k25, kLeftButton}, {Multiple, 10}},
-    {"EmptyOutsideAtTenDollarTableRefusesChipOfOne", 152, {}, {kTen, k1, kLeftButton}, {Multiple, 10}},
-    {"EmptyOutsideAtTenDollarTableRefusesChipOfTwentyFive", 152, {}, {kTen, k25, kLeftButton}, {Multiple, 10}},
     {"EmptyOutsideAtTenDollarTableRefusesChipOfTenAsBelowFifty", 148, {}, {kTen, k10, kLeftButton}, {Minimum, 50}},
     {"StraightOfTwentyFiveAtOneDollarTableIsFull", 7, {kOne, k25, 1}, {kOne, k1, kLeftButton}, {Maximum, 25}},
     {"NonMultipleAboveMaximumNamesMultipleOnly", 7, {kFive, k100, 1}, {kFive, k1, kLeftButton}, {Multiple, 5}},
     {"MultipleAboveMaximumNamesMaximum", 7, {kFive, k100, 1}, {kFive, k5, kLeftButton}, {Maximum, 100}},
-    {"FirstFourHasCornerMaximum", 6, {kOne, k100, 1}, {kOne, k1, kLeftButton}, {Maximum, 100}},
     {"TrioHasStreetMaximum", 2, {kOne, k25, 3}, {kOne, k1, kLeftButton}, {Maximum, 75}},
     {"EvenChanceAboveFourThousandAtTenDollarTable", 156, {kTen, k1000, 4}, {kTen, k1000, kLeftButton}, {Maximum, 4000}},
     {"RemovalLeavingNonMultipleIsRefused", 7, {kFive, k10, 1}, {kFive, k2, kRightButton}, {Multiple, 5}},
     {"MiddleButtonRetestsMultipleAfterTableChange", 7, {kOne, k1, 3}, {kFive, k5, kMiddleButton}, {Multiple, 5}},
-    {"MiddleButtonRetestsMinimumAfterTableChange", 145, {kFive, k10, 1}, {kTen, k5, kMiddleButton}, {Minimum, 50}},
     {"MiddleButtonRetestsMaximumAfterTableChange", 7, {kTwo, k25, 2}, {kOne, k1, kMiddleButton}, {Maximum, 25}},
-    {"AddingToStakeKeptFromCheaperTableBreaksMultiple", 7, {kOne, k1, 3}, {kTen, k10, kLeftButton}, {Multiple, 10}},
 };
 // clang-format on
 
@@ -108,22 +100,12 @@ TEST(RefusalText, TwoBlanksBeforeTheLimit) {
     };
     const std::vector<Case> cases = {
         {{Multiple, 5}, "Bets must be in multiples of  5"},
-        {{Multiple, 10}, "Bets must be in multiples of  10"},
         {{Maximum, 25}, "Maximum bet allowed is  25"},
-        {{Maximum, 4000}, "Maximum bet allowed is  4000"},
         {{Minimum, 5}, "Minimum bet allowed is  5"},
-        {{Minimum, 50}, "Minimum bet allowed is  50"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(RefusalText(c.refusal), c.text);
     }
-}
-
-TEST(UpdateChipRefusal, BeforeAnyAcceptedCallLeavesTotalsUnwritten) {
-    GameState state = StartedTable();
-    SelectChip(state, k1);
-    ASSERT_TRUE(UpdateChip(state, 7, kLeftButton).has_value());
-    EXPECT_FALSE(state.TotalsShown);
 }
 
 struct AcceptCase {
@@ -138,21 +120,15 @@ struct AcceptCase {
 // clang-format off
 const std::vector<AcceptCase> kAcceptances = {
     {"FiveOnEmptyStraightAtFiveDollarTable", 7, {}, {kFive, k5, kLeftButton}, 5, -5},
-    {"FiveDollarChipStartsOutsideStakeAtOneDollarTable", 153, {}, {kOne, k5, kLeftButton}, 5, -5},
     {"OutsideMinimumIsInclusive", 145, {}, {kFive, k10, kLeftButton}, 10, -10},
     {"StraightOfTwoRaisedToThreeAtTwoDollarTable", 7, {kTwo, k2, 1}, {kTwo, k1, kLeftButton}, 3, -1},
     {"FullStraightAtOneDollarTableTakesChipAfterSwitchToTwoDollars", 7, {kOne, k25, 1}, {kTwo, k1, kLeftButton}, 26, -1},
-    {"HundredStartsEmptyOutsideAtTenDollarTable", 150, {}, {kTen, k100, kLeftButton}, 100, -100},
-    {"FiveHundredStartsEmptyOutsideAtTenDollarTable", 150, {}, {kTen, k500, kLeftButton}, 500, -500},
     {"ThousandStartsEmptyOutsideAtTenDollarTable", 150, {}, {kTen, k1000, kLeftButton}, 1000, -1000},
     {"EvenChanceMaximumIsInclusive", 156, {kTen, k1000, 3}, {kTen, k1000, kLeftButton}, 4000, -1000},
     {"LargerChipClearsAndGivesBackOnlyTheStake", 7, {kFive, k5, 1}, {kFive, k25, kRightButton}, 0, 5},
     {"RemovalLeavesRemainder", 7, {kFive, k10, 3}, {kFive, k5, kRightButton}, 25, 5},
-    {"RemovalToFiveAtFiveDollarTable", 7, {kFive, k10, 1}, {kFive, k5, kRightButton}, 5, 5},
     {"RemovalOfExactStakeClears", 7, {kFive, k10, 1}, {kFive, k10, kRightButton}, 0, 10},
-    {"ThousandClearsTen", 7, {kFive, k10, 1}, {kFive, k1000, kRightButton}, 0, 10},
     {"StakeKeptFromCheaperTableIsClearedWithoutTest", 7, {kOne, k1, 3}, {kTen, k10, kRightButton}, 0, 3},
-    {"RightButtonOnEmptySpotChangesNoMoney", 153, {}, {kFive, k5, kRightButton}, 0, 0},
     {"MiddleButtonOnPassingStakeMovesNoMoney", 7, {kFive, k10, 1}, {kFive, k25, kMiddleButton}, 10, 0},
     {"SettlementCodeOnEmptySpotClears", 7, {}, {kFive, k5, kNoButton}, 0, 0},
 };
@@ -209,103 +185,17 @@ TEST(FormatValue, StakesFromAThousandUseFivePoints) {
 // Within the limits money cannot wrap, so only a forced balance can; the
 // call must then throw and leave even BetAccepted as it was.
 TEST(UpdateChipOverflow, ThrowsAndChangesNothing) {
-    struct Case {
-        const char* name;
-        std::int32_t balance;
-        int presses; // chips of 5 on spot 7 beforehand
-        std::int16_t button;
-    };
-    const std::vector<Case> cases = {
-        {"PlacingPastTheLowestBalance", INT32_MIN + 2, 0, kLeftButton},
-        {"ClearingPastTheHighestBalance", INT32_MAX - 2, 1, kRightButton},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [balance, button] :
+         {std::pair{INT32_MIN + 2, kLeftButton}, std::pair{INT32_MAX - 2, kRightButton}}) {
         GameState state = StartedTable();
-        Stake(state, 7, kFive, k5, c.presses);
-        state.Balance = c.balance;
+        Stake(state, 7, kFive, k5);
+        state.Balance = balance;
         state.BetAccepted = false;
         const Snapshot before = Take(state);
-        EXPECT_THROW(UpdateChip(state, 7, c.button), MoneyOverflow);
+        EXPECT_THROW(UpdateChip(state, 7, button), MoneyOverflow) << button;
         EXPECT_TRUE(Take(state) == before);
         EXPECT_FALSE(state.BetAccepted);
     }
-}
-
-// Independent statement of what one call must leave on its spot: 0 when the
-// stake would drop to nothing, else the new stake if every limit holds, else
-// the old stake.
-std::int16_t ExpectedStake(const GameState& before, std::int16_t spot, std::int16_t button) {
-    const int value = before.catalogue.ChipValue[before.ChipIndex];
-    const int change = button == kLeftButton ? value : (button == kRightButton ? -value : 0);
-    const int stake = before.SpotStake[spot] + change;
-    if (stake <= 0) {
-        return 0;
-    }
-    const auto t = static_cast<std::size_t>(before.TableIndex);
-    const bool fits = stake % before.limits.TableMultiple[t] == 0 &&
-                      stake >= before.limits.SpotMinBet[t][spot] &&
-                      stake <= before.limits.SpotMaxBet[t][spot];
-    return static_cast<std::int16_t>(fits ? stake : before.SpotStake[spot]);
-}
-
-TEST(UpdateChipInvariants, HoldAfterEveryCallOfLongRandomSequence) {
-    GameState state = StartedTable();
-    std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> spotOf(0, kSpotCount - 1);
-    std::uniform_int_distribution<int> percent(0, 99);
-    const std::array<std::int16_t, 4> buttons = {kLeftButton, kRightButton, kMiddleButton,
-                                                 kNoButton};
-    const std::array<std::int16_t, 6> kBusySpots = {0, 2, 6, 7, 145, 153};
-    std::array<int, 3> outcomes{}; // refused, cleared, staked
-    for (int call = 0; call < 20000; ++call) {
-        if (percent(random) < 5) {
-            SelectTable(state, static_cast<std::int16_t>(percent(random) % kTableCount));
-        }
-        if (percent(random) < 20) {
-            SelectChip(state, static_cast<std::int16_t>(percent(random) % kChipCount));
-        }
-        // Half the calls go to a few spots so that stakes grow into their limits.
-        const auto spot = static_cast<std::int16_t>(
-            percent(random) < 50 ? kBusySpots[static_cast<std::size_t>(percent(random) % 6)]
-                                 : spotOf(random));
-        const int roll = percent(random);
-        const std::int16_t button = buttons[roll < 55 ? 0 : (roll < 85 ? 1 : (roll < 95 ? 2 : 3))];
-        const GameState before = state;
-        const auto refusal = UpdateChip(state, spot, button);
-        ASSERT_EQ(state.SpotStake[spot], ExpectedStake(before, spot, button)) << "call " << call;
-        ASSERT_EQ(state.BetAccepted, !refusal.has_value());
-        ASSERT_EQ(state.Balance + state.BetTotal, 0) << "call " << call;
-        ASSERT_EQ(state.BetTotal, StakeSum(state)) << "call " << call;
-        for (std::int16_t other = 0; other < kSpotCount; ++other) {
-            ASSERT_GE(state.SpotStake[other], 0);
-            if (other != spot) {
-                ASSERT_EQ(state.SpotStake[other], before.SpotStake[other]);
-                ASSERT_EQ(state.SpotChip[other], before.SpotChip[other]);
-            }
-        }
-        ++outcomes[refusal ? 0 : (state.SpotStake[spot] == 0 ? 1 : 2)];
-    }
-    // Every path must have been walked many times for the sequence to mean anything.
-    for (const int count : outcomes) {
-        EXPECT_GT(count, 1000);
-    }
-}
-
-TEST(Selectors, IndexesOutOfRangeAreIgnored) {
-    GameState state = StartedTable();
-    for (const std::int16_t bad : {std::int16_t{-1}, std::int16_t{8}, std::int16_t{100}}) {
-        SelectChip(state, bad);
-    }
-    for (const std::int16_t bad : {std::int16_t{-1}, std::int16_t{4}}) {
-        SelectTable(state, bad);
-    }
-    EXPECT_EQ(state.ChipIndex, k5);
-    EXPECT_EQ(state.TableIndex, kFive);
-    SelectChip(state, k1000);
-    SelectTable(state, kTen);
-    EXPECT_EQ(state.ChipIndex, k1000);
-    EXPECT_EQ(state.TableIndex, kTen);
 }
 
 } // namespace

@@ -1,0 +1,48 @@
+// Leaving the table through Exit, and the help page beside it.
+#include "BoardFixture.h"
+#include "MessageBoxes.h"
+
+#include "window/HelpViewer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+TEST_F(BoardTest, ExitAsksAndOnlyYesClosesTheTable) {
+    ShowStake(40, 10, 3);
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        SeenBox seen;
+        AnswerNextBox(seen, answer);
+        QTest::mouseClick(Find("cmdExit"), Qt::LeftButton);
+        ASSERT_TRUE(seen.seen);
+        EXPECT_EQ(seen.text, "Do you really want to exit?");
+        EXPECT_EQ(seen.title, "Velmora");
+        EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(seen.defaultButton, QMessageBox::Yes);
+        EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+        EXPECT_EQ(board.isVisible(), answer == QMessageBox::No);
+        EXPECT_EQ(board.state().SpotStake.at(40), 10);
+    }
+}
+
+TEST_F(BoardTest, HelpOpensOneViewerBesideTheTableAndTellsOfAMissingPage) {
+    QTest::mouseClick(Find("cmdHelp"), Qt::LeftButton);
+    QTest::mouseClick(Find("cmdHelp"), Qt::LeftButton);
+    HelpViewer* viewer = board.helpViewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(board.findChildren<HelpViewer*>().size(), 1);
+    EXPECT_TRUE(viewer->isWindow());
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    const QString path = QCoreApplication::applicationDirPath() + "/Velmora.html";
+    if (!QFile::exists(path)) {
+        EXPECT_EQ(viewer->toPlainText(), "Help file not found: " + path);
+    }
+
+    QTemporaryDir folder;
+    QFile page(folder.filePath("Velmora.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><h1>How to play</h1></body></html>");
+    page.close();
+    viewer->showFile(page.fileName());
+    EXPECT_TRUE(viewer->toPlainText().contains("How to play"));
+}

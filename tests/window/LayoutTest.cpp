@@ -1,0 +1,76 @@
+// The window as it comes up: where the controls lie, what lies in front and
+// what the boxes show before the first press.
+#include "PlayerPresses.h"
+
+#include "window/Twips.h"
+
+#include <QComboBox>
+
+namespace {
+
+struct Place {
+    const char* name;
+    int left, top, width, height; // twips
+};
+
+// Corners of the window and one member of each kind of control.
+constexpr Place kPlaces[] = {
+    {"imgBoard", 0, 0, 3015, 6315},
+    {"imgZero", 120, 0, 1575, 375},
+    {"imgCol3", 1200, 5880, 585, 375},
+    {"imgWheel", 3480, 480, 5625, 5670},
+    {"cmdSpin", 4080, 600, 735, 375},
+    {"cmdGrande", 1800, 15, 600, 230},
+    {"cmdHelp", 7200, 240, 600, 230},
+    {"imgChipColour(0)", 3120, 2520, 270, 225},
+    {"lblChipColour(7)", 3480, 840, 450, 195},
+    {"lblTable10", 3240, 3360, 270, 195},
+    {"txtWinTotal", 8400, 5880, 855, 285},
+    {"txtLastNumber(13)", 8880, 3240, 495, 285},
+    {"cmbNumber", 7920, 840, 615, 315},
+    {"Label4", 7860, 0, 795, 195},
+};
+
+} // namespace
+
+using LayoutTest = PlayerTest;
+
+TEST_F(LayoutTest, ControlsLieWhereTheTableHasThem) {
+    EXPECT_EQ(board.size(), QSize(632, 445));
+    for (const Place& place : kPlaces) {
+        EXPECT_EQ(Find(place.name)->geometry(),
+                  PxRect(place.left, place.top, place.width, place.height))
+            << place.name;
+    }
+}
+
+TEST_F(LayoutTest, EveryStakeLabelLiesOnItsChipInFrontOfIt) {
+    for (std::int16_t s = 0; s < kSpotCount; ++s) {
+        ShowStake(s, 5, 2);
+        const QRect chip = Find(ArrayName("imgChip", s))->geometry();
+        const QRect label = Find(ArrayName("lblChip", s))->geometry();
+        ASSERT_TRUE(chip.contains(label)) << "spot " << s;
+        ASSERT_GT(label.top(), chip.top()) << "spot " << s;
+        ASSERT_GT(board.children().indexOf(Find(ArrayName("lblChip", s))),
+                  board.children().indexOf(Find(ArrayName("imgChip", s))));
+        ShowStake(s, 0, 2);
+    }
+}
+
+TEST_F(LayoutTest, TheTableStartsEmptyWithFiveDollarsSelected) {
+    for (const char* box : {"txtWinSpin", "txtBetValue", "txtWinTotal", "txtLastNumber(0)"}) {
+        auto* edit = Find<QLineEdit>(box);
+        EXPECT_EQ(edit->text(), "") << box;
+        EXPECT_TRUE(edit->isReadOnly()) << box;
+        EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus) << box;
+    }
+    EXPECT_EQ(Find<QComboBox>("cmbNumber")->currentText(), "");
+    EXPECT_EQ(Find<QComboBox>("cmbNumber")->count(), 37);
+    EXPECT_EQ(Find<QComboBox>("cmbNeighb")->currentText(), "2");
+    EXPECT_EQ(Find<QComboBox>("cmbNeighb")->count(), 6);
+    EXPECT_EQ(TextColour(Find("lblChipColour(2)")), Qt::black);
+    EXPECT_EQ(TextColour(Find("lblTable5")), Qt::black);
+    for (const char* name : {"imgChip(0)", "lblChip(156)"}) {
+        EXPECT_FALSE(Find(name)->isVisible()) << name;
+    }
+}

@@ -1,0 +1,164 @@
+// Each control reaches its own rule: once per member of every kind of control.
+// The rules themselves are the core tests' business.
+#include "AnnouncedPresses.h"
+
+#include "betting/AnnouncedBets.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+struct ButtonCase {
+    const char* name;
+    AnnouncedBet bet;
+};
+
+// Named after the buttons' captions, not taken from the window's own table.
+constexpr ButtonCase kButtons[] = {
+    {"cmdTier", AnnouncedBet::Tier},       {"cmdOrphns", AnnouncedBet::Orphns},
+    {"cmdGrande", AnnouncedBet::Grande},   {"cmdZero", AnnouncedBet::Zero},
+    {"cmdNeighb", AnnouncedBet::Neighb},   {"cmdFinals", AnnouncedBet::Finals},
+    {"cmdFigure", AnnouncedBet::Figure},   {"cmdBirds", AnnouncedBet::Birds},
+    {"cmdCousins", AnnouncedBet::Cousins}, {"cmdReds", AnnouncedBet::Reds},
+    {"cmdBlacks", AnnouncedBet::Blacks},   {"cmdQtr1", AnnouncedBet::Qtr1},
+    {"cmdQtr2", AnnouncedBet::Qtr2},       {"cmdQtr3", AnnouncedBet::Qtr3},
+    {"cmdQtr4", AnnouncedBet::Qtr4},       {"cmdOppos", AnnouncedBet::Oppos},
+    {"cmdQtrPlus", AnnouncedBet::QtrPlus}, {"cmdQtrMinus", AnnouncedBet::QtrMinus},
+};
+
+struct AreaCase {
+    const char* name;
+    int spot;
+};
+
+constexpr AreaCase kAreas[] = {
+    {"imgZero", 0},   {"imgCol1", 145}, {"imgCol2", 146}, {"imgCol3", 147}, {"imgDoz1", 148},
+    {"imgDoz2", 149}, {"imgDoz3", 150}, {"imgLow", 151},  {"imgEven", 152}, {"imgRed", 153},
+    {"imgBlk", 154},  {"imgOdd", 155},  {"imgHigh", 156},
+};
+
+// Straight 17 on the layout picture.
+const QPoint kStraight17 = PixelOf(880, 2920);
+
+} // namespace
+
+using WiringTest = AnnouncedTest;
+
+TEST_F(WiringTest, EachAnnouncedButtonPlacesItsOwnPatternAndTheRightPressTakesItOff) {
+    BoxLog boxes;
+    Type(Cover(), "17");
+    Type(EitherSide(), "2");
+    for (const ButtonCase& button : kButtons) {
+        SCOPED_TRACE(button.name);
+        Stakes expected;
+        for (const std::int16_t spot :
+             AnnouncedSpots(board.state().catalogue, button.bet, "17", "2")) {
+            expected[spot] += 5;
+        }
+        ASSERT_FALSE(expected.empty());
+        PressButton(button.name, Qt::LeftButton);
+        ExpectStakes(expected);
+        PressButton(button.name, Qt::RightButton);
+        ExpectStakes({});
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(WiringTest, EachOutsideAreaStakesItsSpot) {
+    ClickOn("lblTable1");
+    for (const AreaCase& area : kAreas) {
+        SCOPED_TRACE(area.name);
+        ClickOn(area.name);
+        ExpectStakes({{area.spot, 5}});
+        PressAt(Find(area.name)->geometry().center(), Qt::RightButton);
+        ExpectStakes({});
+    }
+}
+
+TEST_F(WiringTest, EachChipOnTheLayoutTakesPressesForItsOwnSpot) {
+    ClickOn("lblTable1");
+    for (std::int16_t s = 0; s < kSpotCount; ++s) {
+        ShowStake(s, 10, 2);
+        QTest::mouseClick(Find(QStringLiteral("imgChip(%1)").arg(s)), Qt::RightButton);
+        ASSERT_EQ(Stake(s), 5) << "chip of spot " << s;
+        QTest::mouseClick(Find(QStringLiteral("lblChip(%1)").arg(s)), Qt::LeftButton);
+        ASSERT_EQ(Stake(s), 10) << "label of spot " << s;
+        ShowStake(s, 0, 2);
+    }
+}
+
+TEST_F(WiringTest, EachChipAndTableChoiceSelectsItselfAndShowsItInBlack) {
+    for (int chip = 0; chip < kChipCount; ++chip) {
+        ClickOn(QStringLiteral("imgChipColour(%1)").arg((chip + 3) % kChipCount));
+        SelectChip(chip);
+        ASSERT_EQ(board.state().ChipIndex, chip);
+        for (int other = 0; other < kChipCount; ++other) {
+            EXPECT_EQ(TextColour(Find(QStringLiteral("lblChipColour(%1)").arg(other))),
+                      other == chip ? Qt::black : Qt::white);
+        }
+    }
+    const char* tables[] = {"lblTable1", "lblTable2", "lblTable5", "lblTable10"};
+    for (int table = 0; table < 4; ++table) {
+        ClickOn(tables[table]);
+        ASSERT_EQ(board.state().TableIndex, table) << tables[table];
+        for (int other = 0; other < 4; ++other) {
+            EXPECT_EQ(TextColour(Find(tables[other])), other == table ? Qt::black : Qt::white);
+        }
+    }
+}
+
+TEST_F(WiringTest, OnlyTheLeftButtonAloneStakesFromTheLayoutPicture) {
+    PressAt(kStraight17, Qt::RightButton);
+    PressAt(kStraight17, Qt::MiddleButton);
+    QWidget* picture = board.childAt(kStraight17);
+    ASSERT_EQ(picture->objectName(), "imgBoard");
+    const QPoint local = picture->mapFrom(&board, kStraight17);
+    QMouseEvent heldRight(QEvent::MouseButtonPress, local, picture->mapToGlobal(local),
+                          Qt::LeftButton, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &heldRight);
+    ExpectStakes({});
+    PressAt(kStraight17, Qt::LeftButton);
+    ExpectStakes({{69, 5}});
+    EXPECT_EQ(BetBox(), " 5");
+    EXPECT_EQ(BalanceBox(), "-5");
+}
+
+TEST_F(WiringTest, EachRefusalIsShownOnceInTheTablesOwnBox) {
+    BoxLog boxes;
+    ClickOn("lblTable10");
+    PressAt(kStraight17, Qt::LeftButton);
+    PressButton("cmdTier", Qt::LeftButton);
+    ClickOn("lblTable1");
+    SelectChip(0);
+    ClickOn("imgRed");
+    SelectChip(5);
+    PressAt(kStraight17, Qt::LeftButton);
+    ASSERT_EQ(boxes.boxes().size(), 4U);
+    ExpectTableMessage(boxes.boxes()[0], "Bets must be in multiples of  10");
+    ExpectTableMessage(boxes.boxes()[1], "Bets must be in multiples of  10");
+    ExpectTableMessage(boxes.boxes()[2], "Minimum bet allowed is  5");
+    ExpectTableMessage(boxes.boxes()[3], "Maximum bet allowed is  25");
+    ExpectStakes({});
+}
+
+TEST_F(WiringTest, TypedTextsAreReadAsTheyStandAndNeverJoinTheLists) {
+    const int covers = Cover()->count();
+    const int sides = EitherSide()->count();
+    Type(Cover(), "3");
+    QTest::keyClick(Cover()->lineEdit(), Qt::Key_Return);
+    Type(EitherSide(), "0");
+    QTest::keyClick(EitherSide()->lineEdit(), Qt::Key_Return);
+    PressButton("cmdNeighb", Qt::LeftButton);
+    ExpectStakes({{11, 5}}); // straight 3
+    EXPECT_EQ(Cover()->count(), covers);
+    EXPECT_EQ(EitherSide()->count(), sides);
+}
+
+TEST_F(WiringTest, OtherButtonsOnASelectorSelectNothing) {
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        PressAt(Find("lblChipColour(6)")->geometry().center(), button);
+        PressAt(Find("lblTable1")->geometry().center(), button);
+    }
+    EXPECT_EQ(board.state().ChipIndex, 2);
+    EXPECT_EQ(board.state().TableIndex, 2);
+}
