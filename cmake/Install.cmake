@@ -52,12 +52,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VELMORA_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# dpkg wants the long description's lines indented by one blank.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Velmora is a single-zero roulette table played with play money: a betting
- layout, a wheel with an animated ball, eight chips, four tables with their
- own limits and eighteen announced-bet buttons (Tier, Orphans, Grande,
- Zero, Neighbours, Finals, the quarters and more), so that the announced
- bets can be practised exactly as a real table takes them. Nothing is won
- or lost but the balance on the screen.")
+# Beyond the linked libraries: the layout is sized for Liberation Sans (and
+# Narrow), and Qt opens no window without its platform plugins, which libqt6gui6
+# only recommends.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
+# CPack puts the summary first and indents these lines for dpkg itself.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velmora is a single-zero roulette table played with play money: a betting
+layout, a wheel with an animated ball, eight chips, four tables with their
+own limits and eighteen announced-bet buttons (Tier, Orphans, Grande, Zero,
+Neighbours, Finals, the quarters and more), so that the announced bets can
+be practised exactly as a real table takes them. Nothing is won or lost but
+the balance on the screen.")
 include(CPack)
