@@ -10,43 +10,30 @@
 
 namespace {
 
-template <class T> T* FindAnywhere(const QString& name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name) {
-            if (auto* found = qobject_cast<T*>(window)) {
-                return found;
-            }
-        }
-        if (auto* found = window->findChild<T*>(name)) {
-            return found;
+template <class T> T* Named(const char* name) {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (widget->objectName() == QLatin1String(name)) {
+            return qobject_cast<T*>(widget);
         }
     }
     return nullptr;
 }
 
 void PressHelp() {
-    auto* help = FindAnywhere<QPushButton>(QStringLiteral("cmdHelp"));
-    if (help == nullptr) {
-        std::puts("probe: no Help button");
-        QCoreApplication::exit(2);
-        return;
+    if (auto* help = Named<QPushButton>("cmdHelp")) {
+        help->click();
     }
-    help->click();
-    const auto* viewer = FindAnywhere<QTextBrowser>(QStringLiteral("HelpViewer"));
-    if (viewer == nullptr) {
-        std::puts("probe: no help viewer");
-        QCoreApplication::exit(3);
-        return;
+    const auto* viewer = Named<QTextBrowser>("HelpViewer");
+    if (viewer != nullptr) {
+        std::printf("source: %s\ntitle: %s\ntext: %s\n", qPrintable(viewer->source().toLocalFile()),
+                    qPrintable(viewer->documentTitle()),
+                    qPrintable(viewer->toPlainText().section(QLatin1Char('\n'), 0, 0)));
     }
-    std::printf("source: %s\ntitle: %s\ntext: %s\n", qPrintable(viewer->source().toLocalFile()),
-                qPrintable(viewer->documentTitle()),
-                qPrintable(viewer->toPlainText().section(QLatin1Char('\n'), 0, 0)));
-    std::fflush(stdout);
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(viewer != nullptr ? 0 : 2);
 }
 
 void ScheduleProbe() {
-    QTimer::singleShot(0, &PressHelp); // runs once the event loop has shown the table
+    QTimer::singleShot(0, &PressHelp); // once the event loop has shown the table
 }
 
 } // namespace
