@@ -17,11 +17,13 @@ file(RELATIVE_PATH VELMORA_DATA_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
 set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/window/HelpViewer.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS VELMORA_DATA_FROM_BIN="${VELMORA_DATA_FROM_BIN}")
 
-# Debian wants man pages compressed, without a time stamp so builds repeat.
-add_custom_command(OUTPUT velmora.6.gz
-                   COMMAND gzip -9nc ${VELMORA_DATA}/velmora.6 > velmora.6.gz
-                   DEPENDS ${VELMORA_DATA}/velmora.6 VERBATIM)
-add_custom_target(velmora_man ALL DEPENDS velmora.6.gz)
+# Debian wants the man page and the changelog compressed, without a time
+# stamp so that builds repeat.
+foreach(page velmora.6 changelog)
+    add_custom_command(OUTPUT ${page}.gz COMMAND gzip -9nc ${VELMORA_DATA}/${page} > ${page}.gz
+                       DEPENDS ${VELMORA_DATA}/${page} VERBATIM)
+endforeach()
+add_custom_target(velmora_docs ALL DEPENDS velmora.6.gz changelog.gz)
 
 configure_file(${VELMORA_DATA}/${VELMORA_APP_ID}.metainfo.xml.in
                ${VELMORA_APP_ID}.metainfo.xml @ONLY)
@@ -39,7 +41,8 @@ foreach(size IN LISTS VELMORA_ICON_SIZES)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${VELMORA_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velmora)
+install(FILES ${VELMORA_DATA}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velmora)
 
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -63,4 +66,6 @@ own limits and eighteen announced-bet buttons (Tier, Orphans, Grande, Zero,
 Neighbours, Finals, the quarters and more), so that the announced bets can
 be practised exactly as a real table takes them. Nothing is won or lost but
 the balance on the screen.")
-include(CPack)
+if(PROJECT_IS_TOP_LEVEL) # a parent build packages itself
+    include(CPack)
+endif()
