@@ -8,40 +8,28 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
-
-void WritePage(const QString& path) {
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-    QFile page(path);
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-}
-
-} // namespace
-
 TEST(HelpLookupTest, FindsThePageWhereTheProgramLives) {
     struct LookupCase {
         const char* name;
-        bool pageBeside;
-        bool pageInstalled;
-        const char* expected; // in the scratch prefix
+        const char* pages; // written into a scratch prefix, blank-separated
+        const char* expected;
     };
     const LookupCase cases[] = {
-        {"ThePageBesideTheProgramIsShown", true, false, "bin/Velmora.html"},
-        {"TheInstalledPageIsShownWhenNoneLiesBeside", false, true, "share/velmora/Velmora.html"},
-        {"ABuildFoldersOwnPageComesFirst", true, true, "bin/Velmora.html"},
-        {"WithoutAPageThePlaceBesideIsNamed", false, false, "bin/Velmora.html"},
+        {"ThePageBesideTheProgramIsShown", "bin", "bin"},
+        {"TheInstalledPageIsShownWhenNoneLiesBeside", "share/velmora", "share/velmora"},
+        {"ABuildFoldersOwnPageComesFirst", "share/velmora bin", "bin"},
+        {"WithoutAPageThePlaceBesideIsNamed", "", "bin"},
     };
     for (const LookupCase& c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir prefix;
         ASSERT_TRUE(QDir(prefix.path()).mkdir("bin"));
-        if (c.pageBeside) {
-            WritePage(prefix.filePath("bin/Velmora.html"));
-        }
-        if (c.pageInstalled) {
-            WritePage(prefix.filePath("share/velmora/Velmora.html"));
+        for (const QString& folder : QString(c.pages).split(' ', Qt::SkipEmptyParts)) {
+            QDir(prefix.path()).mkpath(folder);
+            QFile page(prefix.filePath(folder + "/Velmora.html"));
+            ASSERT_TRUE(page.open(QIODevice::WriteOnly));
         }
         EXPECT_EQ(HelpViewer::FindPage(prefix.filePath("bin")).toStdString(),
-                  prefix.filePath(c.expected).toStdString());
+                  prefix.filePath(QString(c.expected) + "/Velmora.html").toStdString());
     }
 }
