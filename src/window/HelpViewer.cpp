@@ -5,6 +5,18 @@
 #include <QFileInfo>
 #include <QUrl>
 
+// The data folder as seen from the executable's, fixed when the install
+// layout is configured.
+#ifndef VELMORA_DATA_FROM_BIN
+#define VELMORA_DATA_FROM_BIN "../share/velmora"
+#endif
+
+namespace {
+
+const QString kPageName = QStringLiteral("Velmora.html");
+
+} // namespace
+
 HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowFlag(Qt::Window);
@@ -24,6 +36,14 @@ void HelpViewer::showFile(const QString& path) {
     raise();
 }
 
+QString HelpViewer::FindPage(const QString& programDir) {
+    const QDir folder(programDir);
+    const QString beside = folder.filePath(kPageName);
+    const QString installed =
+        QDir::cleanPath(folder.filePath(QStringLiteral(VELMORA_DATA_FROM_BIN "/") + kPageName));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+}
+
 QString HelpViewer::DefaultPath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Velmora.html"));
+    return FindPage(QCoreApplication::applicationDirPath());
 }

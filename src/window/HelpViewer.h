@@ -12,6 +12,11 @@ class HelpViewer : public QTextBrowser {
     // Shows the page at path, or says inside the viewer that it is missing.
     void showFile(const QString& path);
 
-    // Velmora.html in the folder of the running executable.
+    // Velmora.html for a program in programDir: beside it (a build folder)
+    // if there, else in the installed data folder (bin/../share/velmora) if
+    // there, else the path beside it, which the viewer then reports missing.
+    static QString FindPage(const QString& programDir);
+
+    // FindPage for the running executable.
     static QString DefaultPath();
 };
