@@ -5,6 +5,7 @@
 #include "window/Picture.h"
 #include "window/PreviewMarks.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QPushButton>
@@ -91,7 +92,7 @@ void AnnouncedPreview::Refresh() {
     const QString text = QString::fromStdString(ForecastText(forecast));
     m_hovered->setToolTip(text);
     m_hovered->setAccessibleDescription(text);
-    if (m_state.Spinning) {
+    if (m_state.Spinning || QApplication::activeModalWidget()) {
         ClearMarks();
         return;
     }

@@ -17,11 +17,12 @@ using Spots = std::vector<std::int16_t>;
 using enum AnnouncedBet;
 
 // Texts a player might leave in the two boxes, the odd ones included.
-const std::vector<std::string> kCovers = {"",      "0",   "17",  "26", "36",        "37",
-                                          "40",    "-3",  "-20", " 5", "2.5",       "3.5",
-                                          "99999", "abc", "7x",  "47", "2147483648"};
-const std::vector<std::string> kCounts = {"",   "0",  "-1", "1",  "2",  "3",   "6",    "10",
-                                          "11", "19", "20", "37", "38", "2.5", "99999"};
+// clang-format off
+const std::vector<std::string> kCovers = {"", "0", "17", "26", "36", "37", "40", "-3", "-20", " 5",
+                                          "2.5", "3.5", "99999", "abc", "7x", "47", "2147483648"};
+const std::vector<std::string> kCounts = {"", "0", "-1", "1", "2", "3", "6", "10", "11", "19",
+                                          "20", "37", "38", "2.5", "99999"};
+// clang-format on
 
 template <class T> const T& Pick(std::mt19937& rng, const std::vector<T>& pool) {
     return pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(rng)];
@@ -55,7 +56,7 @@ GameState RandomTable(std::mt19937& rng) {
 }
 
 struct Tally {
-    int full = 0, refused = 0, overflowed = 0, nothing = 0;
+    int refused = 0, overflowed = 0, nothing = 0;
 };
 
 // Presses for real what the forecast foretold and holds the one against the other.
@@ -75,8 +76,6 @@ void ExpectPressAgrees(const GameState& state, AnnouncedBet bet, const std::stri
         expected.SpotStake.at(forecast.chips.at(i)) += forecast.chipValue;
     }
     ASSERT_EQ(pressed.SpotStake, expected.SpotStake);
-    ASSERT_EQ(std::int64_t{pressed.BetTotal} - state.BetTotal,
-              std::int64_t{forecast.chipValue} * static_cast<std::int64_t>(forecast.placed));
     ASSERT_EQ(forecast.overflow, overflow);
     ASSERT_EQ(forecast.refusal, press.refusal);
     if (!overflow) {
@@ -85,7 +84,6 @@ void ExpectPressAgrees(const GameState& state, AnnouncedBet bet, const std::stri
     }
     ASSERT_EQ(forecast.placed < forecast.chips.size(), forecast.refusal || forecast.overflow);
     ASSERT_EQ(forecast.placesNothing.empty(), !forecast.chips.empty());
-    tally.full += forecast.placed == forecast.chips.size() && !forecast.chips.empty();
     tally.refused += forecast.refusal.has_value();
     tally.overflowed += forecast.overflow;
     tally.nothing += forecast.chips.empty();
@@ -112,10 +110,8 @@ TEST(PressForecast, AgreesWithThePressItForetells) {
             return;
         }
     }
-    std::cout << "[ forecast ] " << kRounds << " presses: " << tally.full << " placed in full, "
-              << tally.refused << " refused part-way, " << tally.overflowed << " overflowed, "
-              << tally.nothing << " placed nothing\n";
-    EXPECT_GT(tally.full, kRounds / 10);
+    std::cout << "[ forecast ] " << kRounds << " presses: " << tally.refused << " refused, "
+              << tally.overflowed << " overflowed, " << tally.nothing << " placed nothing\n";
     EXPECT_GT(tally.refused, kRounds / 10);
     EXPECT_GT(tally.overflowed, kRounds / 100);
     EXPECT_GT(tally.nothing, kRounds / 100);
@@ -129,6 +125,7 @@ struct TextCase {
     std::int16_t table;
     std::int16_t chip;
     std::string text;
+    void (*setUp)(GameState&) = nullptr;
 };
 
 // clang-format off
@@ -148,87 +145,47 @@ const std::vector<TextCase> kTextCases = {
      "\"Bets must be in multiples of  5\"\nNo chip is placed before it."},
     {"CoverThatIsNoPocketNumber", Neighb, "40", "2", table::kFive, chip::k5,
      "Neighbours of 40, 2 either side\nplaces nothing: 40 is not a number on the wheel"},
-    {"CoverPastSixteenBits", Oppos, "99999", "2", table::kFive, chip::k5,
-     "Opposite\nplaces nothing: \"99999\" is out of range"},
-    {"SectorOfNoPockets", Oppos, "0", "0", table::kFive, chip::k5,
-     "Opposite of 0, 0 either side\nplaces nothing: an either-side count of 0 covers no pocket"},
-    {"QuarterBeyondOneWrap", QtrPlus, "3", "11", table::kFive, chip::k5,
-     "Qtr + of 3, 11 either side\n"
-     "places nothing: an either-side count of 11 is more than this bet takes (10)"},
-    {"NegativeFinals", Finals, "-3", "2", table::kFive, chip::k5,
-     "Finals of -3\nplaces nothing: -3 has no last digit from 0 to 9"},
+    {"StopsAtAFullStakeAfterTwoChips", Zero, "", "", table::kOne, chip::k1,
+     "Zero\nsplit 0/3, split 12/15, straight 26, split 32/35\n4 chips of $1: $4\n"
+     "The $1 table refuses chip 3, straight 26: \"Maximum bet allowed is  25\"\n"
+     "2 chips are placed before it.",
+     [](GameState& s) { s.SpotStake[105] = 25; }},
+    {"StopsWhereTheMoneyWouldOverflow", Birds, "", "", table::kFive, chip::k5,
+     "Birds\nsplit 5/8, straight 8, split 8/11\n3 chips of $5: $15\n"
+     "Stops at chip 2, straight 8: the money would go out of range.\n1 chip is placed before it.",
+     [](GameState& s) { s.Balance = std::numeric_limits<std::int32_t>::min() + 7; }},
 };
 // clang-format on
 
-TEST(ForecastText, TellsThePatternItsCostAndWhyNothingIsPlaced) {
+TEST(ForecastText, TellsThePatternItsCostWhereItStopsAndWhyNothingIsPlaced) {
     for (const TextCase& c : kTextCases) {
         SCOPED_TRACE(c.name);
         GameState state = StartedTable();
         SelectTable(state, c.table);
         SelectChip(state, c.chip);
+        if (c.setUp) {
+            c.setUp(state);
+        }
         EXPECT_EQ(ForecastText(ForecastPress(state, c.bet, c.cover, c.neighb)), c.text);
     }
 }
 
-TEST(ForecastText, NamesTheChipThatStopsThePressAndTheChipsBeforeIt) {
-    GameState full = StartedTable();
-    Stake(full, 105, table::kOne, chip::k25); // straight 26 at its maximum
-    SelectChip(full, chip::k1);
-    EXPECT_EQ(ForecastText(ForecastPress(full, Zero, "", "")),
-              "Zero\nsplit 0/3, split 12/15, straight 26, split 32/35\n4 chips of $1: $4\n"
-              "The $1 table refuses chip 3, straight 26: \"Maximum bet allowed is  25\"\n"
-              "2 chips are placed before it.");
-    GameState edge = StartedTable();
-    edge.Balance = std::numeric_limits<std::int32_t>::min() + 7;
-    EXPECT_EQ(ForecastText(ForecastPress(edge, Birds, "", "")),
-              "Birds\nsplit 5/8, straight 8, split 8/11\n3 chips of $5: $15\n"
-              "Stops at chip 2, straight 8: the money would go out of range.\n"
-              "1 chip is placed before it.");
-}
-
 TEST(PressForecast, CountsTheChipsEachNumberWouldTake) {
     GameState state = StartedTable();
-    const auto grande = ChipsPerNumber(ForecastPress(state, Grande, "", ""));
-    for (const int n : {0, 2, 3, 25, 26, 28, 29}) {
-        EXPECT_EQ(grande.at(n), 2) << n;
-    }
-    for (const int n : {4, 7, 12, 15, 18, 21, 19, 22, 32, 35}) {
-        EXPECT_EQ(grande.at(n), 1) << n;
-    }
-    EXPECT_EQ(grande.at(1), 0);
     EXPECT_EQ(ChipsPerNumber(ForecastPress(state, Birds, "", "")).at(8), 3);
     Stake(state, 44, table::kFive, chip::k100, 2); // split 10/11 full: Tier stops there
     const auto tier = ChipsPerNumber(ForecastPress(state, Tier, "", ""));
-    EXPECT_EQ(tier.at(5) + tier.at(8), 2);
-    EXPECT_EQ(tier.at(10) + tier.at(11) + tier.at(13), 0) << "chips after the refusal";
+    EXPECT_EQ(tier.at(5) + tier.at(8) + tier.at(10) + tier.at(11) + tier.at(13), 2);
 }
 
-struct DescriptionCase {
-    std::int16_t spot;
-    std::int16_t table;
-    const char* text;
-};
-
-TEST(SpotDescription, NamesTheBetItsPayoutAndTheTablesLimits) {
-    const std::vector<DescriptionCase> cases = {
-        {75, table::kFive, "Split 17/20, pays 17 to 1, $5 to $200 at this table"},
-        {0, table::kOne, "Straight 0, pays 35 to 1, $1 to $25 at this table"},
-        {4, table::kTwo, "Trio 0/2/3, pays 11 to 1, $2 to $150 at this table"},
-        {6, table::kTen, "First four 0/1/2/3, pays 8 to 1, $10 to $800 at this table"},
-        {144, table::kOne, "Street 34/35/36, pays 11 to 1, $1 to $75 at this table"},
-        {18, table::kFive, "Six-line 1/2/3/4/5/6, pays 5 to 1, $5 to $600 at this table"},
-        {146, table::kTwo, "2nd column (2, 5, ..., 35), pays 2 to 1, $5 to $1000 at this table"},
-        {153, table::kTen, "Red, pays 1 to 1, $50 to $4000 at this table"},
-    };
-    for (const DescriptionCase& c : cases) {
-        GameState state = StartedTable();
-        SelectTable(state, c.table);
-        EXPECT_EQ(SpotDescription(state, c.spot), c.text);
-    }
-}
-
-TEST(TableSummary, GivesTheMultipleAndTheInsideAndOutsideLimits) {
-    const GameState state = StartedTable();
+// The layout's own names and limits are held to the window's tips; here the
+// bets and tables those do not show.
+TEST(BetNames, NameTheColumnsAndEachTablesLimits) {
+    GameState state = StartedTable();
+    SelectTable(state, table::kTwo);
+    EXPECT_EQ(SpotDescription(state, 146),
+              "2nd column (2, 5, ..., 35), pays 2 to 1, $5 to $1000 at this table");
+    EXPECT_EQ(SpotDescription(state, 4), "Trio 0/2/3, pays 11 to 1, $2 to $150 at this table");
     EXPECT_EQ(TableSummary(state.limits, table::kTwo),
               "$2 table: stakes in multiples of 1\n"
               "Inside bets from $2, at most $50 on a straight, $100 on a split, $150 on a street "
