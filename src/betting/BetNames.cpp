@@ -98,16 +98,17 @@ std::string TableCaption(const TableLimits& limits, int table) {
     return Dollars(Minimum(limits, table, kStraightSpot));
 }
 
+// Short lines: a tool tip does not wrap plain text.
 std::string TableSummary(const TableLimits& limits, int table) {
     const auto top = [&](std::int16_t spot) { return Dollars(Maximum(limits, table, spot)); };
     return TableCaption(limits, table) + " table: stakes in multiples of " +
            PlainForm(limits.TableMultiple.at(static_cast<std::size_t>(table))) +
            "\nInside bets from " + Dollars(Minimum(limits, table, kStraightSpot)) + ", at most " +
-           top(kStraightSpot) + " on a straight, " + top(kSplitSpot) + " on a split, " +
+           top(kStraightSpot) + " on a straight, " + top(kSplitSpot) + " on a split,\n" +
            top(kStreetSpot) + " on a street or trio, " + top(kCornerSpot) + " on a corner, " +
-           top(kSixLineSpot) + " on a six-line" + "\nOutside bets from " +
+           top(kSixLineSpot) + " on a six-line\nOutside bets from " +
            Dollars(Minimum(limits, table, kColumnSpot)) + ", at most " + top(kColumnSpot) +
-           " on a column or dozen, " + top(kEvenChanceSpot) + " on an even chance";
+           " on a column or dozen,\n" + top(kEvenChanceSpot) + " on an even chance";
 }
 
 std::string AnnouncedBetName(AnnouncedBet bet) {

@@ -188,7 +188,7 @@ TEST(BetNames, NameTheColumnsAndEachTablesLimits) {
     EXPECT_EQ(SpotDescription(state, 4), "Trio 0/2/3, pays 11 to 1, $2 to $150 at this table");
     EXPECT_EQ(TableSummary(state.limits, table::kTwo),
               "$2 table: stakes in multiples of 1\n"
-              "Inside bets from $2, at most $50 on a straight, $100 on a split, $150 on a street "
-              "or trio, $200 on a corner, $300 on a six-line\n"
-              "Outside bets from $5, at most $1000 on a column or dozen, $2000 on an even chance");
+              "Inside bets from $2, at most $50 on a straight, $100 on a split,\n"
+              "$150 on a street or trio, $200 on a corner, $300 on a six-line\n"
+              "Outside bets from $5, at most $1000 on a column or dozen,\n$2000 on an even chance");
 }
