@@ -106,6 +106,21 @@ std::vector<std::int16_t> AnnouncedSpots(const Catalogue& catalogue, AnnouncedBe
     }
 }
 
+std::optional<int> LargestEitherSide(AnnouncedBet bet) {
+    switch (bet) {
+    case AnnouncedBet::Neighb:
+        return kLargestNeighbourCount;
+    case AnnouncedBet::Oppos:
+        return LargestSectorCount(kOpposOffset);
+    case AnnouncedBet::QtrPlus:
+        return LargestSectorCount(kQtrPlusOffset);
+    case AnnouncedBet::QtrMinus:
+        return LargestSectorCount(kQtrMinusOffset);
+    default:
+        return std::nullopt;
+    }
+}
+
 // The sector bets set BetAccepted once their cover is found, before any chip,
 // so with a count below 1 they place nothing yet leave it true. The others
 // place their first chip untested, and UpdateChip sets it then.

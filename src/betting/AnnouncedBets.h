@@ -37,6 +37,10 @@ enum class AnnouncedBet {
 std::vector<std::int16_t> AnnouncedSpots(const Catalogue& catalogue, AnnouncedBet bet,
                                          std::string_view coverText, std::string_view neighbText);
 
+// The largest either-side count the bet takes (37 for Neighb); nullopt for
+// the bets that do not read "Either Side".
+std::optional<int> LargestEitherSide(AnnouncedBet bet);
+
 struct AnnouncedPress {
     std::vector<std::int16_t> changed; // spots UpdateChip accepted, in order
     std::optional<Refusal> refusal;    // the refusal that ended the press

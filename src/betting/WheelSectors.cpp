@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kLargestNeighbourCount = kPocketCount;
-
 // Indexes stay in 0..2*37-1 by the count limits, so one wrap suffices.
 int Wrap(int pocket) {
     if (pocket > kPocketCount - 1) {
@@ -20,6 +18,8 @@ std::int16_t PocketSpot(const Catalogue& catalogue, int pocket) {
     return catalogue.WheelPocket[1].at(static_cast<std::size_t>(pocket));
 }
 
+} // namespace
+
 // Sectors may reach K pockets below p + offset + 1 and K above p + offset:
 // both ends must stay within one wrap for every pocket p.
 int LargestSectorCount(int offset) {
@@ -27,8 +27,6 @@ int LargestSectorCount(int offset) {
     const int aboveLimit = kPocketCount - offset;
     return belowLimit < aboveLimit ? belowLimit : aboveLimit;
 }
-
-} // namespace
 
 std::optional<int> CoverPocket(const Catalogue& catalogue, std::string_view coverText) {
     const auto number = ReadTypedValue(coverText, 16);

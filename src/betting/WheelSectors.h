@@ -9,6 +9,9 @@
 
 // The announced bets that walk the wheel from a chosen pocket.
 
+// Neighbours beyond one wrap of the wheel are refused.
+inline constexpr int kLargestNeighbourCount = kPocketCount;
+
 // The first pocket holding the number typed as cover; nullopt when the text
 // names no pocket number (outside 0..36, or too large for 16 bits).
 std::optional<int> CoverPocket(const Catalogue& catalogue, std::string_view coverText);
@@ -24,6 +27,10 @@ std::vector<std::int16_t> NeighbourSpots(const Catalogue& catalogue, std::string
 // 19 for the opposite sector, above 10 for the quarter turns).
 std::vector<std::int16_t> SectorSpots(const Catalogue& catalogue, int offset,
                                       std::string_view coverText, std::string_view neighbText);
+
+// The largest either-side count a sector bet at this offset takes: one wrap
+// of 37 must bring both of its ends back onto the wheel.
+int LargestSectorCount(int offset);
 
 // Straight-ups of the pockets first..last in wheel order.
 std::vector<std::int16_t> PocketRunSpots(const Catalogue& catalogue, int first, int last);

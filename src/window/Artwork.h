@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QSize>
 
 class QPainter;
+class QPainterPath;
 
 // What a picture control shows. Drawn in code at the picture's logical size,
 // so it stays sharp at any device pixel ratio.
@@ -33,3 +35,8 @@ void PaintArtwork(QPainter& painter, QSize size, ArtworkId art);
 // The two big pictures, in their own files.
 void PaintBoard(QPainter& painter, QSize size);
 void PaintWheel(QPainter& painter, QSize size);
+
+// Where the pictures draw one number, in pixels of the picture: its cell on
+// the layout (ruling included) and its pocket, number ring included, on the wheel.
+QRect BoardNumberCell(int number);
+QPainterPath WheelPocketPath(int pocket);

@@ -65,12 +65,8 @@ void PaintRuling(QPainter& p) {
 void PaintNumbers(QPainter& p) {
     p.setFont(ArtworkFont(15));
     for (int n = 1; n <= 3 * kRows; ++n) {
-        const int row = (n - 1) / 3;
-        const int column = (n - 1) % 3;
-        const QRect cell(column * kCellWidth, kGridTop + row * kCellHeight, kCellWidth,
-                         kCellHeight);
         p.setPen(IsRedNumber(n) ? kDarkRed : QColor(Qt::black));
-        p.drawText(cell, Qt::AlignCenter, QString::number(n));
+        p.drawText(BoardNumberCell(n), Qt::AlignCenter, QString::number(n));
     }
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, kNumbersRight, kGridTop), Qt::AlignCenter, QStringLiteral("0"));
@@ -95,6 +91,15 @@ void PaintColourCells(QPainter& p) {
 }
 
 } // namespace
+
+QRect BoardNumberCell(int number) {
+    if (number == 0) {
+        return {0, 0, kNumbersRight, kGridTop};
+    }
+    const int row = (number - 1) / 3;
+    const int column = (number - 1) % 3;
+    return {column * kCellWidth, kGridTop + row * kCellHeight, kCellWidth, kCellHeight};
+}
 
 void PaintBoard(QPainter& p, QSize size) {
     p.fillRect(QRect(QPoint(0, 0), size), QColor(kTableGreen));

@@ -15,6 +15,11 @@ void Picture::setArtwork(ArtworkId art) {
     update();
 }
 
+void Picture::setOverlay(Overlay overlay) {
+    m_overlay = std::move(overlay);
+    update();
+}
+
 const QPixmap& Picture::Rendered() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
@@ -34,6 +39,9 @@ void Picture::paintEvent(QPaintEvent* /*event*/) {
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, Rendered());
+    if (m_overlay) {
+        m_overlay(painter);
+    }
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {

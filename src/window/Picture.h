@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 // A picture control: paints its artwork and reports presses and clicks on it.
 // With no artwork it is a bare click area over what lies beneath.
 class Picture : public QWidget {
@@ -14,6 +16,12 @@ class Picture : public QWidget {
 
     ArtworkId artwork() const { return m_art; }
     void setArtwork(ArtworkId art);
+
+    // Marks painted over the artwork but never into its cache, so clearing
+    // them (an empty function) gives back the picture exactly as it was.
+    using Overlay = std::function<void(QPainter&)>;
+    void setOverlay(Overlay overlay);
+    bool hasOverlay() const { return static_cast<bool>(m_overlay); }
 
   signals:
     void pressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);
@@ -31,5 +39,6 @@ class Picture : public QWidget {
 
     ArtworkId m_art;
     QPixmap m_cache;
+    Overlay m_overlay;
     Qt::MouseButton m_pressedButton = Qt::NoButton;
 };

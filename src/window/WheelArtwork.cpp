@@ -82,9 +82,8 @@ void PaintBowl(QPainter& p) {
 void PaintPockets(QPainter& p) {
     p.setPen(Qt::NoPen);
     for (int pocket = 0; pocket < 37; ++pocket) {
-        const double middle = PocketAngle(pocket);
         p.setBrush(PocketColour(kWheelOrder.at(pocket)));
-        p.drawPath(Sector(kPocketInner, kNumberOuter, middle - kHalfPocket, middle + kHalfPocket));
+        p.drawPath(WheelPocketPath(pocket));
     }
     p.setPen(QPen(kGold, 1.0));
     p.setBrush(Qt::NoBrush);
@@ -131,6 +130,11 @@ void PaintCone(QPainter& p) {
 }
 
 } // namespace
+
+QPainterPath WheelPocketPath(int pocket) {
+    const double middle = PocketAngle(pocket);
+    return Sector(kPocketInner, kNumberOuter, middle - kHalfPocket, middle + kHalfPocket);
+}
 
 void PaintWheel(QPainter& p, QSize size) {
     p.fillRect(QRect(QPoint(0, 0), size), QColor(kTableGreen));

@@ -43,6 +43,7 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     FindControls();
     ConnectHandlers();
     Form_Load();
+    ConnectTeaching();
 }
 
 frmBoard::~frmBoard() = default;

@@ -77,6 +77,9 @@ class frmBoard : public QWidget {
     void StopBall();
     void CalcWin();
 
+    // The preview of the announced bets, tool tips and screen reader names.
+    void ConnectTeaching();
+
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not
     // done, if money would overflow.

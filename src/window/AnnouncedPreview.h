@@ -1,0 +1,57 @@
+#pragma once
+
+#include "betting/AnnouncedBets.h"
+#include "table/GameState.h"
+
+#include <QObject>
+
+#include <array>
+#include <utility>
+
+class Picture;
+class QComboBox;
+class QPushButton;
+class QWidget;
+
+// Teaches an announced bet before it is pressed: while the pointer is over
+// one of the buttons, the layout and the wheel mark every number a left
+// press would stake now, and the button's tool tip tells the forecast.
+// Nothing is drawn into the pictures themselves, so when the pointer leaves
+// the window is as it was. During a spin nothing is marked.
+class AnnouncedPreview : public QObject {
+    Q_OBJECT
+  public:
+    using Buttons = std::array<std::pair<QPushButton*, AnnouncedBet>, 18>;
+    struct Controls {
+        Picture* layout;
+        Picture* wheel;
+        QComboBox* cover;
+        QComboBox* eitherSide;
+        QPushButton* spin;
+    };
+
+    AnnouncedPreview(QWidget* board, const GameState& state, const Buttons& buttons,
+                     const Controls& controls);
+
+    // The button under the pointer, or null.
+    QPushButton* hovered() const { return m_hovered; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The tool tip and the screen reader's description of one button.
+    void Describe(QPushButton* button, AnnouncedBet bet);
+    void Begin(QPushButton* button, AnnouncedBet bet);
+    void End();
+    // Forecasts again from the state and the boxes as they are now.
+    void Refresh();
+    void ClearMarks();
+
+    const GameState& m_state;
+    QWidget* m_board;
+    Buttons m_buttons;
+    Controls m_controls;
+    QPushButton* m_hovered = nullptr;
+    AnnouncedBet m_bet = AnnouncedBet::Tier;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "table/Catalogue.h"
+
+#include <array>
+
+class QPainter;
+
+// How many chips a previewed press would put on each number 0..36.
+using ChipsByNumber = std::array<int, kNumberCount>;
+
+// The marks of a preview, drawn over the layout and the wheel pictures: a
+// number taking one chip is outlined and lightly tinted, one taking two or
+// more is filled more strongly and shows its count.
+void PaintLayoutMarks(QPainter& painter, const ChipsByNumber& chips);
+void PaintWheelMarks(QPainter& painter, const ChipsByNumber& chips, const Catalogue& catalogue);
