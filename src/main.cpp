@@ -1,10 +1,10 @@
-#include "window/frmBoard.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    frmBoard board;
-    board.show();
+    MainWindow window;
+    window.show();
     return QApplication::exec();
 }
