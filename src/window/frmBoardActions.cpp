@@ -19,16 +19,17 @@ struct ActionRow {
     QKeySequence shortcut;
 };
 
-// None of these is a key the combo boxes' editors use, so typing there is
-// never taken over: Ctrl+Z is the editor's own undo while it has the focus
+// None of these is a key the combo boxes' editors use, so the table takes
+// nothing from typing: Ctrl+Z is the editor's own undo while it has the focus
 // (it claims the key first) and the table's everywhere else; Ctrl+R, Ctrl+L,
-// Ctrl+D, F5 and Ctrl+T mean nothing to a line edit or a combo box.
+// Ctrl+Shift+D, F5 and Ctrl+T mean nothing to a line edit or a combo box.
+// Plain keys would type, and Ctrl+D deletes a character on X11.
 const std::array<ActionRow, 6>& ActionRows() {
     static const std::array<ActionRow, 6> rows = {{
         {"actUndo", "&Undo", QKeySequence(QKeySequence::Undo)},
         {"actRebet", "&Rebet", QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"actClear", "&Clear", QKeySequence(Qt::CTRL | Qt::Key_L)},
-        {"actDouble", "&Double", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"actDouble", "&Double", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
         {"actSpin", "&Spin", QKeySequence(Qt::Key_F5)},
         {"actStatistics", "S&tatistics", QKeySequence(Qt::CTRL | Qt::Key_T)},
     }};
