@@ -36,7 +36,8 @@ QString NumberList(const std::vector<std::int16_t>& numbers, const SessionStatis
 }
 
 QString SummaryText(const SessionStatistics& s) {
-    QString text = QStringLiteral("<b>Spins played: %1</b><table>").arg(s.Spins());
+    QString text =
+        QStringLiteral("<b>Spins played: %1</b><table cellspacing=0 cellpadding=2>").arg(s.Spins());
     text += Row({QStringLiteral("Total staked"), QString::number(s.Staked())});
     text += Row({QStringLiteral("Total won"), QString::number(s.Won())});
     text += Row({QStringLiteral("Stakes lost"), QString::number(s.Lost())});
@@ -47,7 +48,7 @@ QString SummaryText(const SessionStatistics& s) {
 }
 
 QString GroupsText(const SessionStatistics& s) {
-    QString text = QStringLiteral("<table cellspacing=2>") +
+    QString text = QStringLiteral("<table cellspacing=0 cellpadding=2>") +
                    Row({QString(), QStringLiteral("Count"), QStringLiteral("Share"),
                         QStringLiteral("Expected")});
     for (const GroupShare& group : s.Groups()) {
@@ -69,7 +70,7 @@ QString NumberCell(std::int16_t n, const SessionStatistics& s, const QString& ex
 // The counts laid out as the numbers lie on a table: zero at the left, then
 // three rows of twelve with 3, 6 ... 36 on top.
 QString NumbersText(const SessionStatistics& s) {
-    QString text = QStringLiteral("<table cellspacing=1 cellpadding=2>");
+    QString text = QStringLiteral("<p><b>Each number</b></p><table cellspacing=1 cellpadding=3>");
     for (int row = 0; row < 3; ++row) {
         text += QStringLiteral("<tr>");
         if (row == 0) {
@@ -107,7 +108,7 @@ frmStatistics::frmStatistics(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addLayout(top);
     layout->addWidget(m_lblNumbers);
     layout->addWidget(CreateChart(), 1);
-    resize(560, 760);
+    resize(540, 720);
 }
 
 QWidget* frmStatistics::CreateChart() {
