@@ -18,8 +18,8 @@ class ClickLabel;
 class HelpViewer;
 class InputBlocker;
 class Picture;
-class QAction;
 class frmStatistics;
+class QAction;
 class QPushButton;
 class QComboBox;
 class QLabel;
@@ -126,7 +126,7 @@ class frmBoard : public QWidget {
     QPointer<HelpViewer> m_helpViewer;
     TableSession m_session;
     std::array<QAction*, 6> m_actions{};
-    QPointer<frmStatistics> m_frmStatistics; // built on first use: Qt Charts is slow to start
+    QPointer<frmStatistics> m_frmStatistics; // built on first use: start-up builds no chart
     // Every control by name, filled as they are created: cheaper than
     // searching 400 children by name for each one.
     QHash<QString, QWidget*> m_controls;

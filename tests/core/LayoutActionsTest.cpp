@@ -16,7 +16,10 @@ using namespace chip;
 using enum RefusalKind;
 using Stakes = std::map<std::int16_t, std::int16_t>;
 
-enum class Action { Rebet, Double, Clear };
+using Action = LayoutRun (*)(GameState&, const SpotStakes& lastSpin);
+const Action kRebet = [](GameState& s, const SpotStakes& last) { return Rebet(s, last); };
+const Action kDouble = [](GameState& s, const SpotStakes&) { return DoubleStakes(s); };
+const Action kClear = [](GameState& s, const SpotStakes&) { return ClearStakes(s); };
 
 struct ActionCase {
     const char* name;
@@ -31,35 +34,19 @@ struct ActionCase {
 
 // clang-format off
 const std::vector<ActionCase> kCases = {
-    {"RebetBringsLostStakesBackAndLeavesTheKeptOneAlone", Action::Rebet, {{7, 10}, {153, 20}}, {{153, 20}}, kFive, {{7, 10}, {153, 20}}, {}},
-    {"RebetTopsUpALowerStakeAndLeavesAHigherOneAlone", Action::Rebet, {{7, 10}, {9, 10}}, {{7, 25}, {9, 5}}, kFive, {{7, 25}, {9, 10}}, {}},
-    {"RebetStopsAtTheFirstRefusalInSpotOrderKeepingWhatItPlaced", Action::Rebet, {{7, 10}, {9, 5}, {11, 10}}, {}, kTen, {{7, 10}}, Refusal{Multiple, 10}},
-    {"RebetTestsTheMaximumOfTheSelectedTable", Action::Rebet, {{7, 100}}, {}, kOne, {}, Refusal{Maximum, 25}},
-    {"RebetTestsTheMinimumOfTheSelectedTable", Action::Rebet, {{148, 10}}, {}, kTen, {}, Refusal{Minimum, 50}},
-    {"DoubleDoublesEveryStake", Action::Double, {}, {{7, 5}, {153, 20}}, kFive, {{7, 10}, {153, 40}}, {}},
-    {"DoubleStopsAtTheFirstRefusalInSpotOrder", Action::Double, {}, {{7, 5}, {9, 100}, {11, 5}}, kFive, {{7, 10}, {9, 100}, {11, 5}}, Refusal{Maximum, 100}},
-    {"ClearTakesEveryStakeOffUntestedThoughTheTableNoLongerAllowsIt", Action::Clear, {}, {{7, 5}, {153, 20}}, kTen, {}, {}},
-    {"RebetDoesNothingWhileTheBallRuns", Action::Rebet, {{7, 10}}, {}, kFive, {}, {}, true},
-    {"DoubleDoesNothingWhileTheBallRuns", Action::Double, {}, {{7, 5}}, kFive, {{7, 5}}, {}, true},
-    {"ClearDoesNothingWhileTheBallRuns", Action::Clear, {}, {{7, 5}}, kFive, {{7, 5}}, {}, true},
+    {"RebetBringsLostStakesBackAndLeavesTheKeptOneAlone", kRebet, {{7, 10}, {153, 20}}, {{153, 20}}, kFive, {{7, 10}, {153, 20}}, {}},
+    {"RebetTopsUpALowerStakeAndLeavesAHigherOneAlone", kRebet, {{7, 10}, {9, 10}}, {{7, 25}, {9, 5}}, kFive, {{7, 25}, {9, 10}}, {}},
+    {"RebetStopsAtTheFirstRefusalInSpotOrderKeepingWhatItPlaced", kRebet, {{7, 10}, {9, 5}, {11, 10}}, {}, kTen, {{7, 10}}, Refusal{Multiple, 10}},
+    {"RebetTestsTheMaximumOfTheSelectedTable", kRebet, {{7, 100}}, {}, kOne, {}, Refusal{Maximum, 25}},
+    {"RebetTestsTheMinimumOfTheSelectedTable", kRebet, {{148, 10}}, {}, kTen, {}, Refusal{Minimum, 50}},
+    {"DoubleDoublesEveryStake", kDouble, {}, {{7, 5}, {153, 20}}, kFive, {{7, 10}, {153, 40}}, {}},
+    {"DoubleStopsAtTheFirstRefusalInSpotOrder", kDouble, {}, {{7, 5}, {9, 100}, {11, 5}}, kFive, {{7, 10}, {9, 100}, {11, 5}}, Refusal{Maximum, 100}},
+    {"ClearTakesEveryStakeOffUntestedThoughTheTableNoLongerAllowsIt", kClear, {}, {{7, 5}, {153, 20}}, kTen, {}, {}},
+    {"RebetDoesNothingWhileTheBallRuns", kRebet, {{7, 10}}, {}, kFive, {}, {}, true},
+    {"DoubleDoesNothingWhileTheBallRuns", kDouble, {}, {{7, 5}}, kFive, {{7, 5}}, {}, true},
+    {"ClearDoesNothingWhileTheBallRuns", kClear, {}, {{7, 5}}, kFive, {{7, 5}}, {}, true},
 };
 // clang-format on
-
-LayoutRun RunAction(GameState& state, const ActionCase& c) {
-    SpotStakes lastSpin{};
-    for (const auto& [spot, stake] : c.lastSpin) {
-        lastSpin.at(spot) = stake;
-    }
-    switch (c.action) {
-    case Action::Rebet:
-        return Rebet(state, lastSpin);
-    case Action::Double:
-        return DoubleStakes(state);
-    case Action::Clear:
-        break;
-    }
-    return ClearStakes(state);
-}
 
 TEST(LayoutActions, ChangeStakesInSpotOrderAsThePressesWould) {
     for (const ActionCase& c : kCases) {
@@ -74,7 +61,11 @@ TEST(LayoutActions, ChangeStakesInSpotOrderAsThePressesWould) {
         SelectTable(state, c.table);
         SelectChip(state, k25);
         state.Spinning = c.spinning;
-        const LayoutRun run = RunAction(state, c);
+        SpotStakes lastSpin{};
+        for (const auto& [spot, stake] : c.lastSpin) {
+            lastSpin.at(spot) = stake;
+        }
+        const LayoutRun run = c.action(state, lastSpin);
         EXPECT_EQ(run.refusal, c.refusal);
         EXPECT_EQ(state.BetAccepted, !c.refusal);
         for (std::int16_t s = 0; s < kSpotCount; ++s) {
@@ -82,11 +73,9 @@ TEST(LayoutActions, ChangeStakesInSpotOrderAsThePressesWould) {
             EXPECT_EQ(state.SpotStake.at(s), it == c.after.end() ? 0 : it->second) << s;
         }
         // A spot given a new stake shows the chip in hand; the others keep theirs.
-        for (std::int16_t s = 0; s < kSpotCount; ++s) {
-            const bool restaked = state.SpotStake.at(s) > (c.before.count(s) ? c.before.at(s) : 0);
-            if (restaked || c.before.count(s)) {
-                EXPECT_EQ(state.SpotChip.at(s), restaked ? k25 : k1) << s;
-            }
+        for (const auto& [s, stake] : c.after) {
+            const bool restaked = stake > (c.before.count(s) ? c.before.at(s) : 0);
+            EXPECT_EQ(state.SpotChip.at(s), restaked ? k25 : k1) << s;
         }
         EXPECT_EQ(state.BetTotal, StakeSum(state));
         EXPECT_EQ(state.Balance, -state.BetTotal);

@@ -31,44 +31,33 @@ class ActionsTest : public AnnouncedTest {
   protected:
     QAction* Action(const char* name) { return board.findChild<QAction*>(name); }
     void Trigger(const char* name) { Action(name)->trigger(); }
-    std::vector<bool> Enabled() {
-        std::vector<bool> enabled;
+    QString Enabled() { // in the order of Actions()
+        QString enabled;
         for (const ActionRow& row : Actions()) {
-            enabled.push_back(Action(row.name)->isEnabled());
+            enabled += Action(row.name)->isEnabled() ? '1' : '0';
         }
         return enabled;
     }
     BoxLog boxes;
 };
 
-TEST_F(ActionsTest, TheTableOwnsSixActionsWithTheirKeys) {
-    for (const ActionRow& row : Actions()) {
-        ASSERT_NE(Action(row.name), nullptr) << row.name;
-        EXPECT_EQ(Action(row.name)->parent(), &board);
-        EXPECT_EQ(Action(row.name)->shortcut(), row.shortcut) << row.name;
-    }
-    EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, true, true, true, true}));
-}
-
-// The editors claim Undo for their own text and no other table key; and the
-// other keys mean nothing to a line edit, so the table takes nothing from typing.
+// The table owns its actions. The editors claim Undo for their own text and
+// no other table key, and the other keys mean nothing to a line edit, so the
+// table takes nothing from typing.
 TEST_F(ActionsTest, NoKeyButUndoIsTheComboEditorsOwn) {
     for (const ActionRow& row : Actions()) {
         SCOPED_TRACE(row.name);
+        ASSERT_NE(Action(row.name), nullptr);
+        EXPECT_EQ(Action(row.name)->shortcut(), row.shortcut);
         const QKeyCombination key = row.shortcut[0];
-        for (QComboBox* box : {Cover(), EitherSide()}) {
-            QKeyEvent override(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
-            override.ignore();
-            QApplication::sendEvent(box->lineEdit(), &override);
-            EXPECT_EQ(override.isAccepted(), row.shortcut == QKeySequence::Undo);
-        }
-        if (row.shortcut != QKeySequence::Undo) {
-            QLineEdit probe(QStringLiteral("12 34"));
-            probe.setCursorPosition(2);
-            QTest::keyClick(&probe, key.key(), key.keyboardModifiers());
-            EXPECT_EQ(probe.text(), "12 34");
-            EXPECT_EQ(probe.cursorPosition(), 2);
-        }
+        QKeyEvent override(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
+        override.ignore();
+        QApplication::sendEvent(Cover()->lineEdit(), &override); // both boxes are alike
+        EXPECT_EQ(override.isAccepted(), row.shortcut == QKeySequence::Undo);
+        QLineEdit probe(QStringLiteral("12 34")); // Undo too: it has nothing to undo
+        probe.setCursorPosition(2);
+        QTest::keyClick(&probe, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(std::pair(probe.text(), probe.cursorPosition()), std::pair(QString("12 34"), 2));
     }
 }
 
@@ -97,8 +86,6 @@ TEST_F(ActionsTest, UndoDrawsTheWindowBackAsItWasBeforeEachPress) {
         before.pop_back();
     }
     EXPECT_FALSE(Action("actUndo")->isEnabled());
-    EXPECT_EQ(BetBox(), "");
-    EXPECT_EQ(board.state().Balance, 0);
 }
 
 // A lost red stake brought back and doubled until the table refuses.
@@ -106,7 +93,6 @@ TEST_F(ActionsTest, RebetAndDoubleDrawTheirSpotsWithTheChipInHand) {
     SelectChip(4); // $25
     ClickOn("imgRed");
     SpinTo(2); // 15, black
-    ASSERT_FALSE(Find("imgChip(153)")->isVisible());
     SelectChip(5);
     Trigger("actRebet");
     EXPECT_EQ(Find<Picture>("imgChip(153)")->artwork(), (ArtworkId{ArtworkKind::Chip, 5}));
@@ -117,7 +103,6 @@ TEST_F(ActionsTest, RebetAndDoubleDrawTheirSpotsWithTheChipInHand) {
     ASSERT_EQ(boxes.boxes().size(), 1U);
     ExpectTableMessage(boxes.boxes()[0], "Maximum bet allowed is  2000");
     EXPECT_EQ(Find<QLabel>("lblChip(153)")->text(), "1600");
-    EXPECT_EQ(BetBox(), " 1600");
     Trigger("actClear");
     EXPECT_FALSE(Find("imgChip(153)")->isVisible());
     EXPECT_EQ(BetBox(), " 0");
@@ -127,17 +112,18 @@ TEST_F(ActionsTest, RebetAndDoubleDrawTheirSpotsWithTheChipInHand) {
 // actSpin is the Spin button: while the ball runs no action can be taken,
 // and what was placed before the spin cannot be undone after it.
 TEST_F(ActionsTest, SpinByActionBlocksEveryActionUntilTheBallStops) {
+    EXPECT_EQ(Enabled(), "011111");
     SelectChip(4);
     ClickOn("imgRed");
     board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
     Trigger("actSpin");
     ASSERT_TRUE(board.state().Spinning);
     EXPECT_FALSE(Cover()->isVisible());
-    EXPECT_EQ(Enabled(), std::vector<bool>(6, false));
+    EXPECT_EQ(Enabled(), "000000");
     while (board.state().Spinning) {
         board.tmrDelay_Timer();
     }
-    EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, true, true, true, true}));
+    EXPECT_EQ(Enabled(), "011111");
 }
 
 TEST_F(ActionsTest, StatisticsWindowIsBuiltOnFirstUseAndFollowsEverySpin) {
@@ -147,38 +133,25 @@ TEST_F(ActionsTest, StatisticsWindowIsBuiltOnFirstUseAndFollowsEverySpin) {
     ASSERT_NE(statistics, nullptr);
     EXPECT_TRUE(statistics->isWindow() && statistics->isVisible() && !statistics->isModal());
     const auto summary = [&] { return statistics->findChild<QLabel*>("lblSummary")->text(); };
-    EXPECT_TRUE(summary().contains("Spins played: 0"));
     SpinTo(2);
     EXPECT_TRUE(summary().contains("Spins played: 1"));
     statistics->close();
     SpinTo(5);
     Trigger("actStatistics");
-    EXPECT_EQ(Find("frmStatistics"), statistics);
     EXPECT_TRUE(statistics->isVisible());
     EXPECT_TRUE(summary().contains("Spins played: 2"));
     const auto* chart = statistics->findChild<QChartView*>("chtBalance")->chart();
     EXPECT_EQ(qobject_cast<QLineSeries*>(chart->series().at(0))->count(), 2);
 }
 
-// Every control of the table lies where it lies on the table alone.
 TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
     MainWindow window(std::make_unique<FixedRandom>(0.5F));
     window.show();
     frmBoard alone(nullptr, std::make_unique<FixedRandom>(0.5F));
     frmBoard* board = window.board();
     EXPECT_EQ(window.windowTitle(), "Velmora");
-    EXPECT_EQ(window.centralWidget(), board);
     EXPECT_EQ(board->geometry(), QRect(0, window.menuBar()->height(), 632, 445));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    int compared = 0;
-    for (const QWidget* control : alone.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QString name = control->objectName();
-        const auto* twin = board->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-        ASSERT_NE(twin, nullptr) << name.toStdString();
-        EXPECT_EQ(twin->geometry(), control->geometry()) << name.toStdString();
-        compared += name.isEmpty() ? 0 : 1;
-    }
-    EXPECT_GT(compared, 390);
     QStringList menus;
     for (const QAction* menu : window.menuBar()->actions()) {
         menus << menu->text();
