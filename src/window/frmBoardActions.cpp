@@ -7,6 +7,8 @@
 #include "window/frmStatistics.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QKeySequence>
 
 namespace {
@@ -109,9 +111,16 @@ void frmBoard::actStatistics_Triggered() {
     m_frmStatistics->activateWindow();
 }
 
+// A press on the table also takes the keyboard from the two editors, which
+// pictures would leave with them: the Undo key then undoes the press, where
+// in an editor it would only undo typing.
 void frmBoard::JournalStep(const StakeSnapshot& before) {
     m_session.journal.Record(before, m_state);
     UpdateActions();
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused && (m_cmbNumber->isAncestorOf(focused) || m_cmbNeighb->isAncestorOf(focused))) {
+        setFocus(Qt::MouseFocusReason);
+    }
 }
 
 void frmBoard::BeginRound() {

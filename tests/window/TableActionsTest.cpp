@@ -107,6 +107,11 @@ TEST_F(ActionsTest, RebetAndDoubleDrawTheirSpotsWithTheChipInHand) {
     EXPECT_FALSE(Find("imgChip(153)")->isVisible());
     EXPECT_EQ(BetBox(), " 0");
     EXPECT_EQ(BalanceBox(), "-25");
+    board.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
+    Cover()->lineEdit()->setFocus();
+    ClickOn("imgRed"); // leaves the Undo key to the table, not to typing
+    EXPECT_FALSE(Cover()->lineEdit()->hasFocus());
 }
 
 // actSpin is the Spin button: while the ball runs no action can be taken,
