@@ -2,10 +2,11 @@
 // CLOCK_MONOTONIC time at which its first frame was painted, the number of
 // the window's direct child widgets, and the times at which main was entered,
 // the application and the window were made; then exits.
-//   velmora_startup_probe board|bare|plain
+//   velmora_startup_probe board|bare|plain|main   (main: the program's own window, menus included)
 #include "FirstPaint.h"
 
 #include "window/BoardLayout.h"
+#include "window/MainWindow.h"
 #include "window/Picture.h"
 #include "window/frmBoard.h"
 
@@ -43,6 +44,9 @@ std::unique_ptr<QWidget> MakeWindow(const char* mode) {
     if (std::strcmp(mode, "plain") == 0) {
         return PlainWindow();
     }
+    if (std::strcmp(mode, "main") == 0) {
+        return std::make_unique<MainWindow>();
+    }
     auto bare = std::make_unique<QWidget>();
     bare->setFixedSize(kClientSize);
     return bare;
@@ -52,7 +56,7 @@ std::unique_ptr<QWidget> MakeWindow(const char* mode) {
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s board|bare|plain\n", argv[0]);
+        std::fprintf(stderr, "usage: %s board|bare|plain|main\n", argv[0]);
         return 2;
     }
     const std::int64_t entered = MonotonicNanoseconds();

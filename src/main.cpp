@@ -1,12 +1,12 @@
 #include "window/AppIcon.h"
-#include "window/frmBoard.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ApplyAppIdentity();
-    frmBoard board;
-    board.show();
+    MainWindow window;
+    window.show();
     return QApplication::exec();
 }

@@ -3,8 +3,9 @@
 # nothing (and asks apt nothing) when they are all there already.
 set -euo pipefail
 
+# libqt6opengl6-dev: Qt Charts' CMake package needs Qt6OpenGL's, which Debian 12 ships apart.
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation xvfb xauth imagemagick
+          libqt6opengl6-dev fonts-dejavu-core fonts-liberation xvfb xauth imagemagick
           desktop-file-utils appstream dpkg-dev file)
 
 missing=()

@@ -86,6 +86,21 @@ std::optional<Refusal> UpdateChip(GameState& state, std::int16_t iCount, std::in
     return std::nullopt;
 }
 
+std::optional<Refusal> StakeTo(GameState& state, std::int16_t iCount, std::int16_t stake) {
+    const auto change = static_cast<std::int16_t>(stake - state.SpotStake.at(iCount));
+    if (stake <= 0) {
+        ClearSpot(state, iCount);
+    } else if (const auto refusal = TestLimits(state, iCount, stake)) {
+        state.BetAccepted = false;
+        return refusal;
+    } else {
+        AcceptStake(state, iCount, stake, change);
+    }
+    state.TotalsShown = true;
+    state.BetAccepted = true;
+    return std::nullopt;
+}
+
 StakeLabel FormatValue(const GameState& state, std::int16_t iCount) {
     StakeLabel label;
     label.text = PlainForm(state.SpotStake.at(iCount));

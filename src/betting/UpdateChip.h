@@ -32,6 +32,12 @@ std::string RefusalText(const Refusal& refusal);
 // Precondition: 0 <= iCount < kSpotCount.
 std::optional<Refusal> UpdateChip(GameState& state, std::int16_t iCount, std::int16_t iButton);
 
+// The same funnel for a stake given outright rather than by a chip: the new
+// stake is tested exactly as UpdateChip tests it (0 or less clears untested),
+// the marker takes the selected chip, and only the difference moves between
+// Balance and BetTotal. For rebet, double and clear.
+std::optional<Refusal> StakeTo(GameState& state, std::int16_t iCount, std::int16_t stake);
+
 // How a spot's stake label looks: drawn from the stake and from the chip that
 // was selected at the spot's latest accepted change.
 struct StakeLabel {

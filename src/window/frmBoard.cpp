@@ -90,6 +90,7 @@ void frmBoard::ConnectHandlers() {
     ConnectBettingHandlers();
     ConnectAnnouncedButtons();
     ConnectSpin();
+    CreateActions();
 }
 
 void frmBoard::Form_Load() {
@@ -131,7 +132,7 @@ void frmBoard::cmdExit_Click() {
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() == QMessageBox::Yes) {
-        close();
+        window()->close(); // the main window when the table is embedded in one
     }
 }
 
@@ -139,7 +140,7 @@ void frmBoard::cmdExit_Click() {
 void frmBoard::cmdHelp_Click() {
     if (!m_helpViewer) {
         m_helpViewer = new HelpViewer(this);
-        m_helpViewer->move(frameGeometry().topRight() + QPoint(8, 0));
+        m_helpViewer->move(window()->frameGeometry().topRight() + QPoint(8, 0));
     }
     m_helpViewer->showFile(HelpViewer::DefaultPath());
 }

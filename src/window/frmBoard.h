@@ -1,6 +1,7 @@
 #pragma once
 
 #include "betting/AnnouncedBets.h"
+#include "betting/TableSession.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
 
@@ -17,6 +18,8 @@ class ClickLabel;
 class HelpViewer;
 class InputBlocker;
 class Picture;
+class frmStatistics;
+class QAction;
 class QPushButton;
 class QComboBox;
 class QLabel;
@@ -80,6 +83,19 @@ class frmBoard : public QWidget {
     // The preview of the announced bets, tool tips and screen reader names.
     void ConnectTeaching();
 
+    // Undo, rebet, clear, double, spin by key and the statistics: the six
+    // actions of the table (frmBoardActions.cpp). UndoStep journals one
+    // action on the layout (window/UndoStep.h).
+    class UndoStep;
+    void CreateActions();
+    void RunLayoutAction(const std::function<LayoutRun()>& action, const QString& notDone);
+    void actUndo_Triggered();
+    void actStatistics_Triggered();
+    void JournalStep(const StakeSnapshot& before);
+    void BeginRound();
+    void EndRound(std::int16_t number, std::int32_t spinWin);
+    void UpdateActions();
+
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not
     // done, if money would overflow.
@@ -111,6 +127,9 @@ class frmBoard : public QWidget {
     QTimer* m_tmrDelay = nullptr;
     InputBlocker* m_inputBlocker = nullptr;
     QPointer<HelpViewer> m_helpViewer;
+    TableSession m_session;
+    std::array<QAction*, 6> m_actions{};
+    QPointer<frmStatistics> m_frmStatistics; // built on first use: start-up builds no chart
     // Every control by name, filled as they are created: cheaper than
     // searching 400 children by name for each one.
     QHash<QString, QWidget*> m_controls;

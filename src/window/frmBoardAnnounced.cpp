@@ -2,6 +2,7 @@
 #include "window/frmBoard.h"
 
 #include "window/MouseButtons.h"
+#include "window/UndoStep.h"
 
 #include <QComboBox>
 #include <QMouseEvent>
@@ -72,6 +73,7 @@ bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button) {
     if (!code) {
         return true;
     }
+    const UndoStep step(*this);
     const std::string cover = m_cmbNumber->currentText().toStdString();
     const std::string neighb = m_cmbNeighb->currentText().toStdString();
     AnnouncedPress press;

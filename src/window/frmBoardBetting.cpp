@@ -9,6 +9,7 @@
 #include "window/MouseButtons.h"
 #include "window/Picture.h"
 #include "window/Twips.h"
+#include "window/UndoStep.h"
 
 #include <QMessageBox>
 
@@ -92,6 +93,7 @@ void frmBoard::OutsideArea_MouseDown(std::int16_t spot, Qt::MouseButton button) 
 }
 
 void frmBoard::StakeSpot(std::int16_t spot, std::int16_t button) {
+    const UndoStep step(*this);
     std::optional<Refusal> refusal;
     if (!RunGuarded([&] { refusal = UpdateChip(m_state, spot, button); },
                     QStringLiteral("The chip was not placed."))) {

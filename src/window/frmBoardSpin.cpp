@@ -26,6 +26,7 @@ void frmBoard::cmdSpin_Click() {
     m_cmbNumber->hide();
     m_inputBlocker->Block();
     StartSpin(m_state, *m_random);
+    BeginRound();
     m_tmrDelay->start();
 }
 
@@ -46,6 +47,7 @@ void frmBoard::StopBall() {
     m_cmbNeighb->show();
     m_cmbNumber->show();
     m_inputBlocker->Release();
+    UpdateActions();
 }
 
 void frmBoard::CalcWin() {
@@ -58,4 +60,5 @@ void frmBoard::CalcWin() {
     m_cmbNumber->setEditText(QString::fromStdString(SignedForm(settled->ResultNumber)));
     RedrawTotals();
     RedrawHistory();
+    EndRound(settled->ResultNumber, settled->SpinWin);
 }
