@@ -35,6 +35,8 @@ class AnnouncedPreview : public QObject {
 
     // The button under the pointer, or null.
     QPushButton* hovered() const { return m_hovered; }
+    // Forecasts again from the state and the boxes as they are now.
+    void Refresh();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,8 +46,6 @@ class AnnouncedPreview : public QObject {
     void Describe(QPushButton* button, AnnouncedBet bet);
     void Begin(QPushButton* button, AnnouncedBet bet);
     void End();
-    // Forecasts again from the state and the boxes as they are now.
-    void Refresh();
     void ClearMarks();
 
     const GameState& m_state;

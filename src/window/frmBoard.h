@@ -19,6 +19,7 @@ class HelpViewer;
 class InputBlocker;
 class Picture;
 class frmStatistics;
+class AnnouncedPreview;
 class QAction;
 class QPushButton;
 class QComboBox;
@@ -94,7 +95,7 @@ class frmBoard : public QWidget {
     void JournalStep(const StakeSnapshot& before);
     void BeginRound();
     void EndRound(std::int16_t number, std::int32_t spinWin);
-    void UpdateActions();
+    void FollowTableChange();
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not
@@ -129,6 +130,7 @@ class frmBoard : public QWidget {
     QPointer<HelpViewer> m_helpViewer;
     TableSession m_session;
     std::array<QAction*, 6> m_actions{};
+    AnnouncedPreview* m_preview = nullptr;
     QPointer<frmStatistics> m_frmStatistics; // built on first use: start-up builds no chart
     // Every control by name, filled as they are created: cheaper than
     // searching 400 children by name for each one.

@@ -2,6 +2,8 @@
 // session's statistics. Each does nothing while the ball is running.
 #include "window/frmBoard.h"
 
+#include "window/AnnouncedPreview.h"
+
 #include "betting/LayoutActions.h"
 #include "window/UndoStep.h"
 #include "window/frmStatistics.h"
@@ -66,7 +68,7 @@ void frmBoard::CreateActions() {
     });
     connect(m_actions[kSpin], &QAction::triggered, this, &frmBoard::cmdSpin_Click);
     connect(m_actions[kStatistics], &QAction::triggered, this, &frmBoard::actStatistics_Triggered);
-    UpdateActions();
+    FollowTableChange();
 }
 
 // Drawn as any accepted change is; a refusal's message is the one a press shows.
@@ -93,7 +95,7 @@ void frmBoard::actUndo_Triggered() {
         RedrawAllSpots();
         RedrawTotals();
     }
-    UpdateActions();
+    FollowTableChange();
 }
 
 // Built the first time it is asked for, then shown and hidden as the player likes.
@@ -116,7 +118,7 @@ void frmBoard::actStatistics_Triggered() {
 // in an editor it would only undo typing.
 void frmBoard::JournalStep(const StakeSnapshot& before) {
     m_session.journal.Record(before, m_state);
-    UpdateActions();
+    FollowTableChange();
     const QWidget* focused = QApplication::focusWidget();
     if (focused && (m_cmbNumber->isAncestorOf(focused) || m_cmbNeighb->isAncestorOf(focused))) {
         setFocus(Qt::MouseFocusReason);
@@ -125,7 +127,7 @@ void frmBoard::JournalStep(const StakeSnapshot& before) {
 
 void frmBoard::BeginRound() {
     BeginSpin(m_session, m_state);
-    UpdateActions();
+    FollowTableChange();
 }
 
 void frmBoard::EndRound(std::int16_t number, std::int32_t spinWin) {
@@ -135,7 +137,12 @@ void frmBoard::EndRound(std::int16_t number, std::int32_t spinWin) {
     }
 }
 
-void frmBoard::UpdateActions() {
+// The actions and the announced preview follow every change of the stakes
+// and every start and end of a spin, whichever control or key made it.
+void frmBoard::FollowTableChange() {
+    if (m_preview) {
+        m_preview->Refresh();
+    }
     const bool idle = !m_state.Spinning;
     for (QAction* action : m_actions) {
         action->setEnabled(idle);

@@ -47,7 +47,7 @@ void frmBoard::StopBall() {
     m_cmbNeighb->show();
     m_cmbNumber->show();
     m_inputBlocker->Release();
-    UpdateActions();
+    FollowTableChange();
 }
 
 void frmBoard::CalcWin() {

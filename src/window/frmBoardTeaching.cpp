@@ -13,7 +13,7 @@ void frmBoard::ConnectTeaching() {
     const AnnouncedPreview::Controls controls = {
         Control<Picture>(QStringLiteral("imgBoard")), Control<Picture>(QStringLiteral("imgWheel")),
         m_cmbNumber, m_cmbNeighb, Control<QPushButton>(QStringLiteral("cmdSpin"))};
-    auto* preview = new AnnouncedPreview(this, m_state, m_announcedButtons, controls);
-    preview->setObjectName(QStringLiteral("announcedPreview"));
+    m_preview = new AnnouncedPreview(this, m_state, m_announcedButtons, controls);
+    m_preview->setObjectName(QStringLiteral("announcedPreview"));
     new ControlHelp(this, m_state, m_controls);
 }

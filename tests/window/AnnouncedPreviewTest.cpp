@@ -4,6 +4,7 @@
 #include "window/Artwork.h"
 #include "window/Picture.h"
 
+#include <QAction>
 #include <QEnterEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -123,8 +124,8 @@ TEST_F(AnnouncedPreviewTest, NothingIsMarkedDuringASpin) {
     Enter(Find("cmdOrphns"));
     ASSERT_TRUE(layout->hasOverlay() && wheel->hasOverlay());
     board.findChild<QTimer*>(QStringLiteral("tmrDelay"))->setInterval(60'000);
-    // As a key would: the pointer stays on Orphns.
-    QTest::mouseClick(Find("cmdSpin"), Qt::LeftButton);
+    // By its key (F5): the pointer stays on Orphns.
+    board.findChild<QAction*>(QStringLiteral("actSpin"))->trigger();
     EXPECT_FALSE(layout->hasOverlay() || wheel->hasOverlay());
     Enter(Find("cmdZero"));
     EXPECT_FALSE(layout->hasOverlay() || wheel->hasOverlay());
