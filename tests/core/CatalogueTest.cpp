@@ -44,18 +44,12 @@ TEST_F(CatalogueTest, WheelPocketsHoldTheirNumbersAndStraightUps) {
     }
 }
 
-TEST_F(CatalogueTest, ColoursChipsAndComboLists) {
+TEST_F(CatalogueTest, ColoursAndChips) {
     for (int n = 0; n < kNumberCount; ++n) {
         EXPECT_EQ(catalogue.NumberColour.at(n), n == 0 ? -1 : (oracle::IsRed(n) ? 1 : 0)) << n;
     }
     EXPECT_EQ(catalogue.ChipValue,
               (std::array<std::int16_t, kChipCount>{1, 2, 5, 10, 25, 100, 500, 1000}));
-    ASSERT_EQ(catalogue.NumberListItems.size(), 37U);
-    for (std::size_t i = 0; i < catalogue.NumberListItems.size(); ++i) {
-        EXPECT_EQ(catalogue.NumberListItems[i], std::to_string(i));
-    }
-    EXPECT_EQ(catalogue.NeighbListItems, (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
-    EXPECT_EQ(catalogue.NeighbStartText, "2");
 }
 
 // Inside chips: six places across (180 to 1680), a row of places every 225 down.

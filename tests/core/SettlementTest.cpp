@@ -86,18 +86,6 @@ TEST(Settlement, RandomLayoutsSettleAsTheLayoutShows) {
     }
 }
 
-TEST(Settlement, AWinningStakeKeepsItsChipAndPlaysAgain) {
-    GameState state = StartedTable();
-    Place(state, 69, 10);
-    state.SpotChip[69] = 4;
-    for (int spin = 0; spin < 2; ++spin) {
-        EXPECT_EQ(SettleOn(state, 17).SpinWin, 350);
-        EXPECT_EQ(state.SpotStake[69], 10);
-        EXPECT_EQ(state.SpotChip[69], 4);
-    }
-    EXPECT_EQ(state.Balance, -10 + 700);
-}
-
 TEST(Settlement, OverflowThrowsAndLeavesTheTableAsItWas) {
     GameState state = StartedTable();
     Place(state, 69, 10);

@@ -99,14 +99,4 @@ TEST(Spin, PlacesTheRestingBallAtThePublishedPositions) {
     }
 }
 
-TEST(Spin, StartingDrawsTheTargetAndSendsTheBallToTheRimWithoutMovingIt) {
-    GameState state = BallAt(12, 1);
-    FixedRandomSource random{ValueForPocket(36)};
-    StartSpin(state, random);
-    EXPECT_EQ(state.WinPocket, 36);
-    EXPECT_EQ(state.BallRadius, 2100.0F);
-    EXPECT_TRUE(state.Spinning);
-    EXPECT_EQ(state.BallPocket, 12);
-}
-
 } // namespace

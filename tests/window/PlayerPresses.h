@@ -87,10 +87,6 @@ class PlayerTest : public BoardTest {
         return target;
     }
 
-    QWidget* PressAtTwips(int x, int y, Qt::MouseButton button) {
-        return PressAt(PixelOf(x, y), button);
-    }
-
     // A click in the middle of a named control, reached through the stacking.
     void ClickOn(const QString& name) {
         QWidget* control = Find(name);
@@ -101,16 +97,6 @@ class PlayerTest : public BoardTest {
     }
 
     void SelectChip(int chip) { ClickOn(QStringLiteral("lblChipColour(%1)").arg(chip)); }
-
-    // Takes every stake off without a press, so earlier chips hide nothing.
-    void ClearLayout() {
-        GameState& state = board.stateForTest();
-        state.SpotStake.fill(0);
-        state.Balance = 0;
-        state.BetTotal = 0;
-        board.RedrawAllSpots();
-        board.RedrawTotals();
-    }
 
     QString BetBox() { return Find<QLineEdit>("txtBetValue")->text(); }
     QString BalanceBox() { return Find<QLineEdit>("txtWinTotal")->text(); }

@@ -6,6 +6,7 @@
 
 #include "window/Twips.h"
 
+#include <QAction>
 #include <QComboBox>
 
 #include <cstdlib>
@@ -29,21 +30,10 @@ class SeededRandom final : public RandomSource {
     std::mt19937_64 m_engine;
 };
 
-const QString kTexts[] = {"17",
-                          "0",
-                          "36",
-                          "37",
-                          "-5",
-                          "2.5",
-                          "3.5e1",
-                          "65536",
-                          "abc",
-                          "",
-                          " 17 ",
-                          "+3",
-                          "0x10",
-                          QStringLiteral("\u0661\u0667"),
-                          QString(300, '9')};
+// Numbers, non-numbers, halves, 16-bit edges, Arabic-Indic digits, a long run of nines.
+const QStringList kTexts =
+    QStringLiteral("17|0|36|37|-5|2.5|3.5e1|65536|abc||+3|0x10| 17 |\u0661\u0667").split('|')
+    << QString(300, '9');
 
 bool IsRefusal(const QString& text) {
     return text.startsWith("Bets must be in multiples of  ") ||
@@ -79,7 +69,13 @@ class SoakTest : public ::testing::Test {
 
     void TypeSomething() {
         auto* box = board.findChild<QComboBox*>(Pick(2) ? "cmbNumber" : "cmbNeighb");
-        box->setEditText(kTexts[Pick(std::size(kTexts))]);
+        box->setEditText(kTexts[Pick(static_cast<int>(kTexts.size()))]);
+    }
+
+    // Undo, rebet, clear and double, as their keys would.
+    void TriggerAnAction() {
+        const char* names[] = {"actUndo", "actRebet", "actClear", "actDouble"};
+        board.findChild<QAction*>(names[Pick(4)])->trigger();
     }
 
     // Outside settlement money only moves between the Balance and the stakes.
@@ -125,16 +121,15 @@ TEST_F(SoakTest, RandomPlayKeepsTheBooks) {
     for (std::uint64_t step = 0; step < steps; ++step) {
         SCOPED_TRACE(testing::Message() << "seed " << m_seed << " step " << step);
         const GameState before = board.state();
-        (Pick(10) == 0 ? TypeSomething() : PressSomewhere());
+        const int roll = Pick(20);
+        (roll < 2 ? TypeSomething() : (roll < 4 ? TriggerAnAction() : PressSomewhere()));
+        CheckBetween(before);
         if (board.state().Spinning) {
-            CheckBetween(before);
             const GameState started = board.state();
             while (board.state().Spinning) {
                 board.tmrDelay_Timer();
             }
             CheckSettled(started);
-        } else {
-            CheckBetween(before);
         }
         CheckShown();
         for (const SeenBox& box : boxes.boxes()) {
