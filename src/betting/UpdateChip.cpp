@@ -68,24 +68,13 @@ std::string RefusalText(const Refusal& refusal) {
     return {};
 }
 
-// BetAccepted is written last so that a MoneyOverflow leaves it, like the rest
-// of the state, as it was before the call.
 std::optional<Refusal> UpdateChip(GameState& state, std::int16_t iCount, std::int16_t iButton) {
-    const std::int16_t change = StakeChange(state, iButton);
-    const std::int16_t stake = CheckedAdd16(state.SpotStake.at(iCount), change);
-    if (stake <= 0) {
-        ClearSpot(state, iCount);
-    } else if (const auto refusal = TestLimits(state, iCount, stake)) {
-        state.BetAccepted = false;
-        return refusal;
-    } else {
-        AcceptStake(state, iCount, stake, change);
-    }
-    state.TotalsShown = true;
-    state.BetAccepted = true;
-    return std::nullopt;
+    return StakeTo(state, iCount,
+                   CheckedAdd16(state.SpotStake.at(iCount), StakeChange(state, iButton)));
 }
 
+// BetAccepted is written last so that a MoneyOverflow leaves it, like the rest
+// of the state, as it was before the call.
 std::optional<Refusal> StakeTo(GameState& state, std::int16_t iCount, std::int16_t stake) {
     const auto change = static_cast<std::int16_t>(stake - state.SpotStake.at(iCount));
     if (stake <= 0) {
