@@ -1,56 +1,97 @@
+// The session around the layout: rebet, double and clear, each one step of
+// undo, and the statistics of the spins.
 #include "LayoutOracle.h"
 #include "TestTable.h"
 
-#include "betting/AnnouncedBets.h"
 #include "betting/TableSession.h"
+#include "table/Money.h"
 #include "wheel/Settlement.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <map>
 #include <tuple>
-#include <vector>
 
 namespace {
 
 using namespace table;
 using namespace chip;
+using enum RefusalKind;
+using Stakes = std::map<std::int16_t, std::int16_t>;
 
-// Each action as the window runs it: the layout kept before, journalled after.
-void Act(GameState& state, StakeJournal& journal, const std::function<void()>& action) {
-    const StakeSnapshot before = TakeSnapshot(state);
-    action();
-    journal.Record(before, state);
+using Action = LayoutRun (*)(GameState&, const SpotStakes& lastSpin);
+const Action kRebet = [](GameState& s, const SpotStakes& last) { return Rebet(s, last); };
+const Action kDouble = [](GameState& s, const SpotStakes&) { return DoubleStakes(s); };
+const Action kClear = [](GameState& s, const SpotStakes&) { return ClearStakes(s); };
+
+struct ActionCase {
+    const char* name;
+    Action action;
+    Stakes lastSpin; // what rebet brings back
+    Stakes before;   // on the layout, each drawn with the $1 chip
+    std::int16_t table;
+    Stakes after;
+    std::optional<Refusal> refusal;
+};
+
+// clang-format off
+const std::vector<ActionCase> kCases = {
+    {"RebetBringsLostStakesBackAndLeavesTheKeptOneAlone", kRebet, {{7, 10}, {153, 20}}, {{153, 20}}, kFive, {{7, 10}, {153, 20}}, {}},
+    {"RebetTopsUpALowerStakeAndLeavesAHigherOneAlone", kRebet, {{7, 10}, {9, 10}}, {{7, 25}, {9, 5}}, kFive, {{7, 25}, {9, 10}}, {}},
+    {"RebetStopsAtTheFirstRefusalInSpotOrderKeepingWhatItPlaced", kRebet, {{7, 10}, {9, 5}, {11, 10}}, {}, kTen, {{7, 10}}, Refusal{Multiple, 10}},
+    {"RebetTestsTheMinimumOfTheSelectedTable", kRebet, {{148, 10}}, {}, kTen, {}, Refusal{Minimum, 50}},
+    {"DoubleDoublesEveryStake", kDouble, {}, {{7, 5}, {153, 20}}, kFive, {{7, 10}, {153, 40}}, {}},
+    {"DoubleStopsAtTheFirstRefusalInSpotOrder", kDouble, {}, {{7, 5}, {9, 100}, {11, 5}}, kFive, {{7, 10}, {9, 100}, {11, 5}}, Refusal{Maximum, 100}},
+    {"ClearTakesEveryStakeOffUntestedThoughTheTableNoLongerAllowsIt", kClear, {}, {{7, 5}, {153, 20}}, kTen, {}, {}},
+};
+// clang-format on
+
+SpotStakes Layout(const Stakes& stakes) {
+    SpotStakes layout{};
+    for (const auto& [spot, stake] : stakes) {
+        layout.at(spot) = stake;
+    }
+    return layout;
 }
 
-// Undo goes back one action at a time, each to exactly the layout before it,
-// whatever chip and table the player has chosen since.
-TEST(StakeJournal, UndoRestoresTheLayoutBeforeEachActionInTurn) {
-    GameState state = StartedTable();
-    StakeJournal journal;
-    std::vector<StakeSnapshot> before;
-    const auto step = [&](const std::function<void()>& action) {
-        before.push_back(TakeSnapshot(state));
-        Act(state, journal, action);
-    };
-    step([&] { Stake(state, 44, kFive, k100, 2); });
-    step([&] { // stops at 44, now above the split's maximum, keeping 27
-        const AnnouncedPress press = PressAnnounced(state, AnnouncedBet::Tier, "", "", kLeftButton);
-        ASSERT_TRUE(press.refusal.has_value());
-        ASSERT_EQ(press.changed, std::vector<std::int16_t>{27});
-    });
-    step([&] { ClearStakes(state); });
-    SelectChip(state, k1);
-    Act(state, journal, [&] { UpdateChip(state, 7, kLeftButton); }); // refused: no step
-    SelectTable(state, kTen);
-    for (auto it = before.rbegin(); it != before.rend(); ++it) {
-        ASSERT_TRUE(journal.Undo(state));
-        EXPECT_TRUE(TakeSnapshot(state) == *it) << before.rend() - it;
+// Every case is one step of undo, back to the exact layout before it. While
+// the ball runs, neither the action nor undo does anything.
+TEST(LayoutActions, ChangeStakesInSpotOrderAsThePressesWouldAndAreUndoneAsOneStep) {
+    for (const ActionCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        GameState state = StartedTable(); // every marker shows the $1 chip
+        state.SpotStake = Layout(c.before);
+        state.BetTotal = StakeSum(state);
+        state.Balance = -state.BetTotal;
+        SelectTable(state, c.table);
+        SelectChip(state, k25);
+        const StakeSnapshot before = TakeSnapshot(state);
+        const LayoutRun run = c.action(state, Layout(c.lastSpin));
+        EXPECT_EQ(run.refusal, c.refusal);
+        StakeJournal journal;
+        journal.Record(before, state);
+        state.Spinning = true;
+        c.action(state, Layout(c.lastSpin));
+        EXPECT_FALSE(journal.Undo(state));
+        state.Spinning = false;
+        EXPECT_EQ(state.SpotStake, Layout(c.after));
+        // A spot given a new stake shows the chip in hand; the others keep theirs.
+        for (const auto& [s, stake] : c.after) {
+            const bool restaked = stake > (c.before.count(s) ? c.before.at(s) : 0);
+            EXPECT_EQ(state.SpotChip.at(s), restaked ? k25 : k1) << s;
+        }
+        EXPECT_EQ(state.BetTotal, StakeSum(state));
+        EXPECT_EQ(state.Balance, -state.BetTotal);
+        EXPECT_EQ(journal.Undo(state), !run.changed.empty()); // a run refused at once is no step
+        EXPECT_TRUE(TakeSnapshot(state) == before);
     }
-    EXPECT_FALSE(journal.CanUndo());
-    EXPECT_FALSE(journal.Undo(state));
-    EXPECT_EQ(state.TableIndex, kTen);
-    EXPECT_EQ(state.ChipIndex, k1);
+}
+
+TEST(LayoutActions, DoubleReportsAnOverflowLeavingTheSpotAsItWas) {
+    GameState state = StartedTable();
+    state.SpotStake.at(7) = 20'000; // far beyond any table's maximum
+    EXPECT_THROW(DoubleStakes(state), MoneyOverflow);
+    EXPECT_EQ(state.SpotStake.at(7), 20'000);
 }
 
 // Statistics of real spins: the net must be what Balance plus Bet moved by.
@@ -64,7 +105,6 @@ TEST(SessionStatistics, FollowsEverySettledSpin) {
         Stake(state, kRedSpot, kFive, k10);
         staked += state.BetTotal;
         BeginSpin(session, state);
-        EXPECT_EQ(session.lastSpin, state.SpotStake);
         state.WinPocket = static_cast<std::int16_t>(oracle::PocketOf(number));
         const Settlement settled = CalcWin(state);
         EndSpin(session, state, settled.ResultNumber, settled.SpinWin);
