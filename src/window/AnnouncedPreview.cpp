@@ -24,8 +24,6 @@ AnnouncedPreview::AnnouncedPreview(QWidget* board, const GameState& state, const
     const auto refresh = [this] { Refresh(); };
     connect(controls.cover, &QComboBox::editTextChanged, this, refresh);
     connect(controls.eitherSide, &QComboBox::editTextChanged, this, refresh);
-    // Connected after the spin's own handler: by now the ball is running.
-    connect(controls.spin, &QPushButton::clicked, this, refresh);
 }
 
 // The press itself is the table's; the forecast is renewed once it is done,

@@ -27,7 +27,6 @@ class AnnouncedPreview : public QObject {
         Picture* wheel;
         QComboBox* cover;
         QComboBox* eitherSide;
-        QPushButton* spin;
     };
 
     AnnouncedPreview(QWidget* board, const GameState& state, const Buttons& buttons,

@@ -7,12 +7,11 @@
 #include "window/ControlHelp.h"
 #include "window/Picture.h"
 
-#include <QPushButton>
 
 void frmBoard::ConnectTeaching() {
-    const AnnouncedPreview::Controls controls = {
-        Control<Picture>(QStringLiteral("imgBoard")), Control<Picture>(QStringLiteral("imgWheel")),
-        m_cmbNumber, m_cmbNeighb, Control<QPushButton>(QStringLiteral("cmdSpin"))};
+    const AnnouncedPreview::Controls controls = {Control<Picture>(QStringLiteral("imgBoard")),
+                                                 Control<Picture>(QStringLiteral("imgWheel")),
+                                                 m_cmbNumber, m_cmbNeighb};
     m_preview = new AnnouncedPreview(this, m_state, m_announcedButtons, controls);
     m_preview->setObjectName(QStringLiteral("announcedPreview"));
     new ControlHelp(this, m_state, m_controls);

@@ -66,8 +66,6 @@ struct TextCase {
 // clang-format off
 const std::vector<TextCase> kTextCases = {
     {"NeighboursWrapPastTheLastPocket", Neighb, "26", "1", {26, 0, 3}},
-    {"BlankBeforeTheCover", Neighb, " 5", "0", {5}},
-    {"CoverHalfGoesToEven", Neighb, "2.5", "0", {2}},
     {"CoverThatIsNoPocketNumber", Neighb, "37", "2", {}},
     {"CountBeyondOneWrap", Neighb, "5", "38", {}},
     {"SectorWithCountZero", Oppos, "0", "0", {}},

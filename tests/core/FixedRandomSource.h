@@ -14,9 +14,7 @@ class FixedRandomSource final : public RandomSource {
     FixedRandomSource() = default;
     FixedRandomSource(std::initializer_list<float> values) : m_values(values) {}
 
-    void Push(float value) { m_values.push_back(value); }
     int Seedings() const { return m_seedings; }
-    bool Drained() const { return m_values.empty(); }
 
     void SeedFromClock() override { ++m_seedings; }
 

@@ -37,18 +37,10 @@ const GroupRow& GroupOf(int spot) {
     if (spot >= 145) {
         return kColumnDozen;
     }
-    switch (oracle::CoverCount(spot)) {
-    case 1:
-        return kStraight;
-    case 2:
-        return kSplit;
-    case 3:
-        return kStreet;
-    case 4:
-        return kCorner;
-    default:
-        return kSixLine;
-    }
+    // Inside: by the count of numbers covered, 1 to 4, and 6 for a six-line.
+    const std::array<const GroupRow*, 7> inside = {nullptr,  &kStraight, &kSplit,  &kStreet,
+                                                   &kCorner, nullptr,    &kSixLine};
+    return *inside.at(oracle::CoverCount(spot));
 }
 
 TEST(Limits, EverySpotHasItsGroupsLimitsAtEveryTable) {

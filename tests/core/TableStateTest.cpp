@@ -2,7 +2,6 @@
 
 #include "table/GameState.h"
 #include "table/Money.h"
-#include "table/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +14,12 @@ namespace {
 TEST(TableState, StartTableLeavesTheFirstPlayableState) {
     GameState state;
     state.Balance = 40;
-    state.BetTotal = 40;
     state.SpotStake.at(153) = 40;
-    state.ChipIndex = 7;
     state.TableIndex = 0;
     state.BallDirection = -1;
     FixedRandomSource random;
     StartTable(state, random);
     EXPECT_EQ(state.Balance, 0);
-    EXPECT_EQ(state.BetTotal, 0);
     EXPECT_EQ(StakeSum(state), 0);
     EXPECT_EQ(state.ChipIndex, 2);
     EXPECT_EQ(state.TableIndex, 2);
@@ -61,19 +57,6 @@ TEST(TableState, MoneyArithmeticThrowsInsteadOfWrapping) {
     EXPECT_EQ(CheckedMul16(35, 200), 7000);
     EXPECT_THROW(CheckedMul16(35, 1000), MoneyOverflow);
     EXPECT_THROW(CheckedAdd16(32000, 1000), MoneyOverflow);
-}
-
-TEST(TableState, SignedFormLeadsWithABlankOrAMinus) {
-    struct Row {
-        std::int64_t value;
-        const char* signedForm;
-        const char* plainForm;
-    };
-    for (const Row& row : {Row{0, " 0", "0"}, Row{25, " 25", "25"}, Row{-25, "-25", "-25"},
-                           Row{-2147483648LL, "-2147483648", "-2147483648"}}) {
-        EXPECT_EQ(SignedForm(row.value), row.signedForm);
-        EXPECT_EQ(PlainForm(row.value), row.plainForm);
-    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "TestTable.h"
 
 #include "betting/Selectors.h"
+#include "betting/StakeJournal.h"
 #include "betting/UpdateChip.h"
 #include "table/Money.h"
 
@@ -15,23 +16,6 @@ namespace {
 using namespace table;
 using namespace chip;
 using enum RefusalKind;
-
-// What a refused call must leave exactly as it was.
-struct Snapshot {
-    std::array<std::int16_t, kSpotCount> stakes;
-    std::array<std::int16_t, kSpotCount> chips;
-    std::int32_t balance;
-    std::int32_t betTotal;
-    bool totalsShown;
-    std::int16_t chipIndex;
-    std::int16_t tableIndex;
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot Take(const GameState& s) {
-    return {s.SpotStake,   s.SpotChip,  s.Balance,   s.BetTotal,
-            s.TotalsShown, s.ChipIndex, s.TableIndex};
-}
 
 // A stake built beforehand by left presses: `presses` chips at `table`.
 struct Setup {
@@ -80,12 +64,12 @@ TEST(UpdateChipRefusal, NamesTheBrokenLimitAndChangesNothingButBetAccepted) {
     for (const RefusalCase& c : kRefusals) {
         SCOPED_TRACE(c.name);
         GameState state = Prepared(c.spot, c.setup, c.press);
-        const Snapshot before = Take(state);
+        const StakeSnapshot before = TakeSnapshot(state);
         const auto refusal = UpdateChip(state, c.spot, c.press.button);
         ASSERT_TRUE(refusal.has_value());
         EXPECT_EQ(*refusal, c.expected);
         EXPECT_FALSE(state.BetAccepted);
-        EXPECT_TRUE(Take(state) == before);
+        EXPECT_TRUE(TakeSnapshot(state) == before);
     }
 }
 
@@ -179,9 +163,9 @@ TEST(UpdateChipOverflow, ThrowsAndChangesNothing) {
         Stake(state, 7, kFive, k5);
         state.Balance = balance;
         state.BetAccepted = false;
-        const Snapshot before = Take(state);
+        const StakeSnapshot before = TakeSnapshot(state);
         EXPECT_THROW(UpdateChip(state, 7, button), MoneyOverflow) << button;
-        EXPECT_TRUE(Take(state) == before);
+        EXPECT_TRUE(TakeSnapshot(state) == before);
         EXPECT_FALSE(state.BetAccepted);
     }
 }

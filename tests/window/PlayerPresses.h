@@ -1,7 +1,6 @@
 #pragma once
 
 #include "BoardFixture.h"
-#include "MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +9,21 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <vector>
+
+// What one message box showed.
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    bool seen = false;
+};
 
 // The window pixel that holds a point given in twips of the client area.
 inline QPoint PixelOf(int x, int y) {
@@ -33,12 +43,13 @@ inline void ExpectTableMessage(const SeenBox& seen, const QString& text) {
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
 }
 
-// Answers every modal message box with OK while it lives and keeps what each
-// showed: for presses that may show more than one box, or none. An unexpected
-// box then fails the test instead of blocking it.
+// Answers every modal message box while it lives (with OK, or the answer
+// given, else it rejects the box) and keeps what each showed: for presses that
+// may show more than one box, or none. An unexpected box then fails the test
+// instead of blocking it.
 class BoxLog {
   public:
-    BoxLog() {
+    explicit BoxLog(QMessageBox::StandardButton answer = QMessageBox::Ok) : m_answer(answer) {
         m_poll.setInterval(10);
         QObject::connect(&m_poll, &QTimer::timeout, [this] { AnswerOpenBox(); });
         m_poll.start();
@@ -57,13 +68,14 @@ class BoxLog {
         }
         m_boxes.push_back({box->text(), box->windowTitle(), box->standardButtons(),
                            box->standardButton(box->defaultButton()), box->icon(), true});
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
-            ok->click();
+        if (QAbstractButton* answer = box->button(m_answer)) {
+            answer->click();
         } else {
             box->reject();
         }
     }
 
+    QMessageBox::StandardButton m_answer;
     QTimer m_poll;
     std::vector<SeenBox> m_boxes;
 };

@@ -114,10 +114,9 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
     EXPECT_EQ(menus.join(", "),
               "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
               "actDouble Ctrl+Shift+D,  , actSpin F5, &View, actStatistics Ctrl+T");
-    SeenBox seen;
-    AnswerNextBox(seen, QMessageBox::Yes);
+    const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);
-    EXPECT_TRUE(seen.seen);
+    EXPECT_EQ(answer.boxes().size(), 1U);
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -153,12 +153,3 @@ TEST_F(WiringTest, TypedTextsAreReadAsTheyStandAndNeverJoinTheLists) {
     EXPECT_EQ(Cover()->count(), covers);
     EXPECT_EQ(EitherSide()->count(), sides);
 }
-
-TEST_F(WiringTest, OtherButtonsOnASelectorSelectNothing) {
-    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-        PressAt(Find("lblChipColour(6)")->geometry().center(), button);
-        PressAt(Find("lblTable1")->geometry().center(), button);
-    }
-    EXPECT_EQ(board.state().ChipIndex, 2);
-    EXPECT_EQ(board.state().TableIndex, 2);
-}
