@@ -76,7 +76,8 @@ std::string SpotName(std::int16_t spot) {
     const std::vector<std::int16_t> numbers = SpotNumbers(spot);
     std::string name = InsideKind(numbers);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        name += (i == 0 ? " " : "/") + PlainForm(numbers[i]);
+        name += i == 0 ? ' ' : '/';
+        name += PlainForm(numbers[i]);
     }
     return name;
 }
@@ -90,8 +91,11 @@ std::string SpotDescription(const GameState& state, std::int16_t spot) {
            " to 1, " + Range(state.limits, state.TableIndex, spot) + " at this table";
 }
 
+// The sign goes before the dollar: "-$25".
 std::string Dollars(std::int64_t amount) {
-    return amount < 0 ? "-$" + PlainForm(-amount) : "$" + PlainForm(amount);
+    std::string text = PlainForm(amount);
+    text.insert(amount < 0 ? 1 : 0, 1, '$');
+    return text;
 }
 
 std::string TableCaption(const TableLimits& limits, int table) {
