@@ -3,11 +3,9 @@
 #include "betting/Selectors.h"
 #include "betting/StakeJournal.h"
 #include "betting/UpdateChip.h"
-#include "table/Money.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
 #include <vector>
 
@@ -152,22 +150,6 @@ TEST(FormatValue, StakesFromAThousandUseFivePoints) {
     EXPECT_EQ(FormatValue(state, 148), (StakeLabel{"995", 6, true}));
     Stake(state, 148, kFive, k5);
     EXPECT_EQ(FormatValue(state, 148), (StakeLabel{"1000", 5, true}));
-}
-
-// Within the limits money cannot wrap, so only a forced balance can; the
-// call must then throw and leave even BetAccepted as it was.
-TEST(UpdateChipOverflow, ThrowsAndChangesNothing) {
-    for (const auto& [balance, button] :
-         {std::pair{INT32_MIN + 2, kLeftButton}, std::pair{INT32_MAX - 2, kRightButton}}) {
-        GameState state = StartedTable();
-        Stake(state, 7, kFive, k5);
-        state.Balance = balance;
-        state.BetAccepted = false;
-        const StakeSnapshot before = TakeSnapshot(state);
-        EXPECT_THROW(UpdateChip(state, 7, button), MoneyOverflow) << button;
-        EXPECT_TRUE(TakeSnapshot(state) == before);
-        EXPECT_FALSE(state.BetAccepted);
-    }
 }
 
 } // namespace
