@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
@@ -36,15 +35,12 @@ TEST_F(CatalogueTest, EverySpotCoversAndPaysWhatTheLayoutShows) {
     }
 }
 
-TEST_F(CatalogueTest, WheelPocketsHoldTheirNumbersAndStraightUps) {
+TEST_F(CatalogueTest, PocketsColoursAndChips) {
     for (int p = 0; p < kPocketCount; ++p) {
         EXPECT_EQ(catalogue.WheelPocket[0].at(p), oracle::kWheel.at(p)) << "pocket " << p;
         EXPECT_EQ(catalogue.WheelPocket[1].at(p), oracle::StraightUp(oracle::kWheel.at(p)))
             << "pocket " << p;
     }
-}
-
-TEST_F(CatalogueTest, ColoursAndChips) {
     for (int n = 0; n < kNumberCount; ++n) {
         EXPECT_EQ(catalogue.NumberColour.at(n), n == 0 ? -1 : (oracle::IsRed(n) ? 1 : 0)) << n;
     }

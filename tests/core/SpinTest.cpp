@@ -1,6 +1,6 @@
 #include "wheel/Spin.h"
 
-#include "core/FixedRandomSource.h"
+#include "core/FixedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ struct SpinRun {
 
 // Starts a spin towards target and ticks until the ball stops, watching each step.
 SpinRun RunSpin(GameState& state, int target) {
-    FixedRandomSource random{ValueForPocket(target)};
+    FixedRandom random{ValueForPocket(target)};
     StartSpin(state, random);
     SpinRun run;
     while (!run.stopped && run.ticks < kTickLimit) {
@@ -87,7 +87,7 @@ TEST(Spin, PlacesTheRestingBallAtThePublishedPositions) {
          {Case{0, 6123, 1820}, Case{9, 7419, 3068}, Case{18, 6227, 4416}, Case{27, 4830, 3282}}) {
         SCOPED_TRACE(c.pocket);
         GameState state;
-        FixedRandomSource random{ValueForPocket(c.pocket)};
+        FixedRandom random{ValueForPocket(c.pocket)};
         state.BallRadius = 1575.0F; // where a short spin may leave it
         RestBall(state, random);
         EXPECT_EQ(random.Seedings(), 1);

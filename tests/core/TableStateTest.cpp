@@ -1,4 +1,4 @@
-#include "core/FixedRandomSource.h"
+#include "core/FixedRandom.h"
 
 #include "table/GameState.h"
 #include "table/Money.h"
@@ -17,7 +17,7 @@ TEST(TableState, StartTableLeavesTheFirstPlayableState) {
     state.SpotStake.at(153) = 40;
     state.TableIndex = 0;
     state.BallDirection = -1;
-    FixedRandomSource random;
+    FixedRandom random;
     StartTable(state, random);
     EXPECT_EQ(state.Balance, 0);
     EXPECT_EQ(StakeSum(state), 0);
@@ -42,7 +42,7 @@ TEST(TableState, DrawPocketMapsTheUnitIntervalOntoAllPocketsAndNoOther) {
         {-0.25F, 0},
     };
     for (const auto& [r, pocket] : draws) {
-        FixedRandomSource random{r};
+        FixedRandom random{r};
         EXPECT_EQ(DrawPocket(random), pocket) << "r = " << r;
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "FixedRandomSource.h"
+#include "FixedRandom.h"
+
+#include <gtest/gtest.h>
 
 #include "betting/Selectors.h"
 #include "betting/UpdateChip.h"
@@ -11,7 +13,7 @@
 // A table right after start-up; the random source is never drawn from here.
 inline GameState StartedTable() {
     GameState state;
-    FixedRandomSource random;
+    FixedRandom random;
     StartTable(state, random);
     return state;
 }

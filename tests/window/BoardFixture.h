@@ -2,7 +2,7 @@
 
 #include "window/frmBoard.h"
 
-#include "table/RandomSource.h"
+#include "core/FixedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -20,18 +20,6 @@
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
-
-// Gives the same value until told another, so every pocket is the test's choice.
-class FixedRandom final : public RandomSource {
-  public:
-    explicit FixedRandom(float value) : m_value(value) {}
-    void SeedFromClock() override {}
-    float Next() override { return m_value; }
-    void Set(float value) { m_value = value; }
-
-  private:
-    float m_value;
-};
 
 // Twips of the layout to logical pixels, rounded.
 inline int Px(int twips) {
@@ -66,7 +54,7 @@ class BoardTest : public ::testing::Test {
 
     // Spins into a pocket, the ball stepped tick by tick as the timer would.
     void SpinTo(int pocket) {
-        m_random->Set((static_cast<float>(pocket) + 0.5F) / 37.0F);
+        m_random->Set(ValueForPocket(pocket));
         board.findChild<QTimer*>(QStringLiteral("tmrDelay"))->setInterval(60'000);
         QTest::mouseClick(Find(QStringLiteral("cmdSpin")), Qt::LeftButton);
         for (int tick = 0; tick < 200 && board.state().Spinning; ++tick) {
@@ -80,7 +68,7 @@ class BoardTest : public ::testing::Test {
 
   private:
     std::unique_ptr<RandomSource> MakeRandom() {
-        auto random = std::make_unique<FixedRandom>(0.5F);
+        auto random = std::make_unique<FixedRandom>();
         m_random = random.get();
         return random;
     }

@@ -1,8 +1,7 @@
-// The window as it comes up: where the controls lie, what lies in front and
-// what the boxes show before the first press.
+// The window as it comes up: where the controls lie and what the boxes show
+// before the first press.
 #include "PlayerPresses.h"
 
-#include "window/Twips.h"
 
 #include <QComboBox>
 
@@ -35,19 +34,6 @@ TEST_F(LayoutTest, ControlsLieWhereTheTableHasThem) {
         EXPECT_EQ(Find(place.name)->geometry(),
                   PxRect(place.left, place.top, place.width, place.height))
             << place.name;
-    }
-}
-
-TEST_F(LayoutTest, EveryStakeLabelLiesOnItsChipInFrontOfIt) {
-    for (std::int16_t s = 0; s < kSpotCount; ++s) {
-        ShowStake(s, 5, 2);
-        const QRect chip = Find(ArrayName("imgChip", s))->geometry();
-        const QRect label = Find(ArrayName("lblChip", s))->geometry();
-        ASSERT_TRUE(chip.contains(label)) << "spot " << s;
-        ASSERT_GT(label.top(), chip.top()) << "spot " << s;
-        ASSERT_GT(board.children().indexOf(Find(ArrayName("lblChip", s))),
-                  board.children().indexOf(Find(ArrayName("imgChip", s))));
-        ShowStake(s, 0, 2);
     }
 }
 

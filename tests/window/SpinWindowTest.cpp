@@ -4,14 +4,6 @@
 
 #include <QComboBox>
 
-namespace {
-
-QColor TextColourOf(const QLineEdit* box) {
-    return box->palette().color(QPalette::Text);
-}
-
-} // namespace
-
 using SpinWindowTest = PlayerTest;
 
 TEST_F(SpinWindowTest, WhileTheBallRunsNoInputReachesTheTable) {
@@ -63,7 +55,7 @@ TEST_F(SpinWindowTest, HistoryShowsTheLastFourteenInTheirColours) {
         const Shown& shown = spins[(14 - i) % 3];
         const auto* box = Find<QLineEdit>(QStringLiteral("txtLastNumber(%1)").arg(i));
         EXPECT_EQ(box->text(), shown.text) << "box " << i;
-        EXPECT_EQ(TextColourOf(box), shown.colour) << "box " << i;
+        EXPECT_EQ(TextColour(box, QPalette::Text), shown.colour) << "box " << i;
     }
     EXPECT_EQ(Find<QComboBox>("cmbNumber")->currentText(), " 0") << "the signed form";
 }

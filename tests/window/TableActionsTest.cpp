@@ -99,7 +99,7 @@ TEST_F(ActionsTest, ARoundOfActionsAroundASpinByAction) {
 // The menus list the table's own actions with their keys (Undo is the
 // platform's; the others are keys the combo boxes' editors leave alone).
 TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
-    MainWindow window(std::make_unique<FixedRandom>(0.5F));
+    MainWindow window(std::make_unique<FixedRandom>());
     window.show();
     EXPECT_EQ(window.windowTitle(), "Velmora");
     EXPECT_EQ(window.board()->geometry(), QRect(0, window.menuBar()->height(), 632, 445));

@@ -3,6 +3,7 @@
 #include "AnnouncedPresses.h"
 
 #include "betting/AnnouncedBets.h"
+#include "window/Twips.h"
 
 #include <QMouseEvent>
 
@@ -75,13 +76,19 @@ TEST_F(WiringTest, EachOutsideAreaStakesItsSpot) {
     }
 }
 
-TEST_F(WiringTest, EachChipOnTheLayoutTakesPressesForItsOwnSpot) {
+// Each stake label lies on its chip, in front of it.
+TEST_F(WiringTest, EachChipOnTheLayoutAndItsLabelTakePressesForTheirOwnSpot) {
     ClickOn("lblTable1");
     for (std::int16_t s = 0; s < kSpotCount; ++s) {
         ShowStake(s, 10, 2);
-        QTest::mouseClick(Find(QStringLiteral("imgChip(%1)").arg(s)), Qt::RightButton);
+        QWidget* chip = Find(ArrayName("imgChip", s));
+        QWidget* label = Find(ArrayName("lblChip", s));
+        ASSERT_TRUE(chip->geometry().contains(label->geometry())) << "spot " << s;
+        ASSERT_GT(label->y(), chip->y()) << "spot " << s;
+        ASSERT_GT(board.children().indexOf(label), board.children().indexOf(chip)) << s;
+        QTest::mouseClick(chip, Qt::RightButton);
         ASSERT_EQ(Stake(s), 5) << "chip of spot " << s;
-        QTest::mouseClick(Find(QStringLiteral("lblChip(%1)").arg(s)), Qt::LeftButton);
+        QTest::mouseClick(label, Qt::LeftButton);
         ASSERT_EQ(Stake(s), 10) << "label of spot " << s;
         ShowStake(s, 0, 2);
     }
