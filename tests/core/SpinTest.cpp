@@ -39,13 +39,6 @@ SpinRun RunSpin(GameState& state, int target) {
     return run;
 }
 
-GameState BallAt(std::int16_t pocket, std::int16_t direction) {
-    GameState state;
-    state.BallPocket = pocket;
-    state.BallDirection = direction;
-    return state;
-}
-
 // The stop position is worked out in double precision from the wheel's
 // geometry: centre (6120, 3120), pocket 9 at -2.3 degrees, clockwise on a
 // y-down screen.
@@ -54,7 +47,9 @@ TEST(Spin, EveryStartAndTargetStopsThereAfterItsTickCount) {
     for (const std::int16_t direction : {std::int16_t{1}, std::int16_t{-1}}) {
         for (std::int16_t start = 0; start < 37; ++start) {
             for (int target = 0; target < 37; ++target) {
-                GameState state = BallAt(start, direction);
+                GameState state;
+                state.BallPocket = start;
+                state.BallDirection = direction;
                 const SpinRun run = RunSpin(state, target);
                 const int ticks = direction > 0 ? 111 - start + target : 111 + start - target;
                 const double radius = std::max(1295.0, 2100.0 - 7.0 * ticks);

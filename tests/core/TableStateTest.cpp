@@ -34,7 +34,6 @@ TEST(TableState, DrawPocketMapsTheUnitIntervalOntoAllPocketsAndNoOther) {
         {0.0F, 0},
         {1.0F / 37.0F, 1},
         {std::nextafter(2.0F / 37.0F, 0.0F), 1},
-        {0.5F, 18},
         {36.0F / 37.0F, 36},
         {std::nextafter(1.0F, 0.0F), 36},
         {1.0F, 36}, // a generator that rounds up must not give pocket 37

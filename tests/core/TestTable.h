@@ -20,21 +20,11 @@ inline GameState StartedTable() {
 
 // Table indexes by caption, and chip indexes by value, for readable cases.
 namespace table {
-inline constexpr std::int16_t kOne = 0;
-inline constexpr std::int16_t kTwo = 1;
-inline constexpr std::int16_t kFive = 2;
-inline constexpr std::int16_t kTen = 3;
+enum : std::int16_t { kOne, kTwo, kFive, kTen };
 } // namespace table
 
 namespace chip {
-inline constexpr std::int16_t k1 = 0;
-inline constexpr std::int16_t k2 = 1;
-inline constexpr std::int16_t k5 = 2;
-inline constexpr std::int16_t k10 = 3;
-inline constexpr std::int16_t k25 = 4;
-inline constexpr std::int16_t k100 = 5;
-inline constexpr std::int16_t k500 = 6;
-inline constexpr std::int16_t k1000 = 7;
+enum : std::int16_t { k1, k2, k5, k10, k25, k100, k500, k1000 };
 } // namespace chip
 
 // Left presses with one chip at one table, as a player would build a stake;

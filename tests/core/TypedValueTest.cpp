@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
@@ -68,21 +67,6 @@ TEST(UpdateChipRefusal, NamesTheBrokenLimitAndChangesNothingButBetAccepted) {
         EXPECT_EQ(*refusal, c.expected);
         EXPECT_FALSE(state.BetAccepted);
         EXPECT_TRUE(TakeSnapshot(state) == before);
-    }
-}
-
-TEST(RefusalText, TwoBlanksBeforeTheLimit) {
-    struct Case {
-        Refusal refusal;
-        const char* text;
-    };
-    const std::vector<Case> cases = {
-        {{Multiple, 5}, "Bets must be in multiples of  5"},
-        {{Maximum, 25}, "Maximum bet allowed is  25"},
-        {{Minimum, 5}, "Minimum bet allowed is  5"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(RefusalText(c.refusal), c.text);
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include "window/HelpViewer.h"
 
-
 TEST_F(BoardTest, ExitAsksAndOnlyYesClosesTheTable) {
     ShowStake(40, 10, 3);
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
@@ -27,8 +26,7 @@ TEST_F(BoardTest, HelpOpensOneViewerBesideTheTableAndTellsOfAMissingPage) {
     HelpViewer* viewer = board.helpViewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(board.findChildren<HelpViewer*>().size(), 1);
-    EXPECT_TRUE(viewer->isWindow());
-    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->isWindow() && viewer->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     // The build's page lies beside the game, not beside the tests.
     const QString path = QCoreApplication::applicationDirPath() + "/Velmora.html";

@@ -12,8 +12,7 @@ TEST_F(SpinWindowTest, WhileTheBallRunsNoInputReachesTheTable) {
     board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
     ClickOn("cmdSpin");
     ASSERT_TRUE(board.state().Spinning);
-    EXPECT_FALSE(Find("cmbNumber")->isVisible());
-    EXPECT_FALSE(Find("cmbNeighb")->isVisible());
+    EXPECT_FALSE(Find("cmbNumber")->isVisible() || Find("cmbNeighb")->isVisible());
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
 
@@ -31,8 +30,7 @@ TEST_F(SpinWindowTest, WhileTheBallRunsNoInputReachesTheTable) {
     while (board.state().Spinning) {
         board.tmrDelay_Timer();
     }
-    EXPECT_TRUE(Find("cmbNumber")->isVisible());
-    EXPECT_TRUE(Find("cmbNeighb")->isVisible());
+    EXPECT_TRUE(Find("cmbNumber")->isVisible() && Find("cmbNeighb")->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     ClickOn("lblTable10");
     EXPECT_EQ(board.state().TableIndex, 3) << "input comes back when the ball stops";
