@@ -10,11 +10,13 @@
 
 namespace {
 
+using Spot = std::optional<std::int16_t>;
+
 struct PointCase {
     const char* name;
     int x;
     int y;
-    std::optional<std::int16_t> spot;
+    Spot spot;
 };
 
 // clang-format off
@@ -40,7 +42,7 @@ TEST(BoardSpotAt, PointsOfTheLayout) {
 TEST(BoardSpotAt, EveryTwipFallsInItsPublishedCell) {
     const auto columnAt = [](int x) { return x < 480 ? 1 : (x < 1680 ? (x - 480) / 300 + 2 : 6); };
     for (int x = -300; x <= 1951; ++x) {
-        const auto spot = x > 1950 ? std::nullopt : std::optional<std::int16_t>(6 + columnAt(x));
+        const auto spot = x > 1950 ? std::nullopt : Spot(6 + columnAt(x));
         ASSERT_EQ(BoardSpotAt(x, 700), spot) << "x " << x;
     }
     for (int y = 344; y <= 5745; ++y) {
@@ -49,8 +51,7 @@ TEST(BoardSpotAt, EveryTwipFallsInItsPublishedCell) {
             ++row;
         }
         const bool off = y < 345 || y >= 5745;
-        ASSERT_EQ(BoardSpotAt(930, y), off ? std::nullopt : std::optional<std::int16_t>(6 * row + 3))
-            << "y " << y;
+        ASSERT_EQ(BoardSpotAt(930, y), off ? std::nullopt : Spot(6 * row + 3)) << "y " << y;
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include "FixedRandom.h"
 
-#include <gtest/gtest.h>
-
 #include "betting/Selectors.h"
 #include "betting/UpdateChip.h"
 #include "table/GameState.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 
