@@ -10,7 +10,7 @@
 #include "betting/Selectors.h"
 #include "betting/UpdateChip.h"
 #include "wheel/Spin.h"
-#include "window/frmBoard.h"
+#include "window/board/frmBoard.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

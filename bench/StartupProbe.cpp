@@ -5,10 +5,10 @@
 //   velmora_startup_probe board|bare|plain|main   (main: the program's own window, menus included)
 #include "FirstPaint.h"
 
-#include "window/BoardLayout.h"
-#include "window/MainWindow.h"
-#include "window/Picture.h"
-#include "window/frmBoard.h"
+#include "window/board/BoardLayout.h"
+#include "window/board/MainWindow.h"
+#include "window/common/Picture.h"
+#include "window/board/frmBoard.h"
 
 #include <QTimer>
 

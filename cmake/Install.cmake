@@ -14,7 +14,7 @@ set(VELMORA_SCREENSHOT_URL "https://velmora.example/screenshots/table.png"
 # may be moved as a whole (a --prefix given at install time included).
 file(RELATIVE_PATH VELMORA_DATA_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/velmora)
-set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/window/HelpViewer.cpp APPEND PROPERTY
+set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/window/help/HelpViewer.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS VELMORA_DATA_FROM_BIN="${VELMORA_DATA_FROM_BIN}")
 
 # Debian wants the man page and the changelog compressed, without a time

@@ -1,5 +1,5 @@
-#include "window/AppIcon.h"
-#include "window/MainWindow.h"
+#include "window/common/AppIcon.h"
+#include "window/board/MainWindow.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "AnnouncedPresses.h"
 #include "core/LayoutOracle.h"
 
-#include "window/Artwork.h"
-#include "window/Picture.h"
+#include "window/common/Artwork.h"
+#include "window/common/Picture.h"
 
 #include <QAction>
 #include <QEnterEvent>

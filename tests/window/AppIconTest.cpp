@@ -1,5 +1,5 @@
 // The wheel icon is built into the program at every size the launcher uses.
-#include "window/AppIcon.h"
+#include "window/common/AppIcon.h"
 
 #include <gtest/gtest.h>
 

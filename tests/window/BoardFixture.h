@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/frmBoard.h"
+#include "window/board/frmBoard.h"
 
 #include "core/FixedRandom.h"
 

@@ -1,6 +1,6 @@
 #include "PlayerPresses.h"
 
-#include "window/BoardLayout.h"
+#include "window/board/BoardLayout.h"
 
 #include <QAccessible>
 #include <QHelpEvent>

@@ -1,7 +1,7 @@
 // Leaving the table through Exit, and the help page beside it.
 #include "PlayerPresses.h"
 
-#include "window/HelpViewer.h"
+#include "window/help/HelpViewer.h"
 
 TEST_F(BoardTest, ExitAsksAndOnlyYesClosesTheTable) {
     ShowStake(40, 10, 3);

@@ -1,6 +1,6 @@
 // Where Help looks for its page: a build folder's copy beside the program,
 // else the installed one in bin/../share/velmora.
-#include "window/HelpViewer.h"
+#include "window/help/HelpViewer.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "PlayerPresses.h"
 #include "core/LayoutOracle.h"
 
-#include "window/Twips.h"
+#include "window/common/Twips.h"
 
 #include <QAction>
 #include <QComboBox>

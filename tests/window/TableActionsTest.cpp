@@ -2,7 +2,7 @@
 // statistics window.
 #include "AnnouncedPresses.h"
 
-#include "window/MainWindow.h"
+#include "window/board/MainWindow.h"
 
 #include <QAction>
 #include <QChartView>

@@ -3,7 +3,7 @@
 #include "AnnouncedPresses.h"
 
 #include "betting/AnnouncedBets.h"
-#include "window/Twips.h"
+#include "window/common/Twips.h"
 
 #include <QMouseEvent>
 

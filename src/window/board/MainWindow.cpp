@@ -1,0 +1,34 @@
+#include "window/board/MainWindow.h"
+
+#include "window/board/frmBoard.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace {
+
+QAction* BoardAction(const frmBoard& board, const char* name) {
+    auto* action = board.findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(action, "MainWindow", name);
+    return action;
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
+    : m_board(new frmBoard(this, std::move(random))) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Velmora"));
+    setCentralWidget(m_board);
+    QMenu* table = menuBar()->addMenu(QStringLiteral("&Table"));
+    for (const char* name : {"actUndo", "actRebet", "actClear", "actDouble"}) {
+        table->addAction(BoardAction(*m_board, name));
+    }
+    table->addSeparator();
+    table->addAction(BoardAction(*m_board, "actSpin"));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(BoardAction(*m_board, "actStatistics"));
+    // The table keeps its fixed size; the window is that plus the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}

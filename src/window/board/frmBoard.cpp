@@ -1,0 +1,146 @@
+#include "window/board/frmBoard.h"
+
+#include "table/RandomSource.h"
+#include "wheel/Spin.h"
+#include "window/common/Artwork.h"
+#include "window/board/BoardLayout.h"
+#include "window/common/ClickLabel.h"
+#include "window/board/ControlFactory.h"
+#include "window/help/HelpViewer.h"
+#include "window/common/Picture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Velmora");
+constexpr QSize kClientSize(632, 445); // 9480 x 6675 twips
+
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
+    : QWidget(parent), m_random(std::move(random)) {
+    if (!m_random) {
+        m_random = std::make_unique<ClockRandomSource>();
+    }
+    setWindowTitle(kTitle);
+    setFixedSize(kClientSize);
+    setFont(RoleFont(FontRole::Window));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(kTableGreen));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    CreateControls();
+    FindControls();
+    ConnectHandlers();
+    Form_Load();
+    ConnectTeaching();
+}
+
+frmBoard::~frmBoard() = default;
+
+HelpViewer* frmBoard::helpViewer() const {
+    return m_helpViewer;
+}
+
+// Creation order is stacking order: each control lies in front of those before it.
+void frmBoard::CreateControls() {
+    for (const ControlRow& row : BoardLayout()) {
+        m_controls.insert(row.name, CreateControl(row, this));
+    }
+    m_tmrDelay = new QTimer(this);
+    m_tmrDelay->setObjectName(QStringLiteral("tmrDelay"));
+    m_tmrDelay->setInterval(kTickMilliseconds);
+    m_tmrDelay->setTimerType(Qt::PreciseTimer);
+}
+
+void frmBoard::FindControls() {
+    for (int s = 0; s < kSpotCount; ++s) {
+        m_imgChip.at(s) = Control<Picture>(ArrayName("imgChip", s));
+        m_lblChip.at(s) = Control<ClickLabel>(ArrayName("lblChip", s));
+    }
+    for (int i = 0; i < kChipCount; ++i) {
+        m_lblChipColour.at(i) = Control<ClickLabel>(ArrayName("lblChipColour", i));
+    }
+    for (int i = 0; i < kHistoryCount; ++i) {
+        m_txtLastNumber.at(i) = Control<QLineEdit>(ArrayName("txtLastNumber", i));
+    }
+    m_lblTable = {Control<ClickLabel>("lblTable1"), Control<ClickLabel>("lblTable2"),
+                  Control<ClickLabel>("lblTable5"), Control<ClickLabel>("lblTable10")};
+    m_txtWinSpin = Control<QLineEdit>("txtWinSpin");
+    m_txtBetValue = Control<QLineEdit>("txtBetValue");
+    m_txtWinTotal = Control<QLineEdit>("txtWinTotal");
+    m_cmbNeighb = Control<QComboBox>("cmbNeighb");
+    m_cmbNumber = Control<QComboBox>("cmbNumber");
+    m_shpBall = Control<QWidget>("shpBall");
+}
+
+void frmBoard::ConnectHandlers() {
+    connect(Control<QPushButton>("cmdExit"), &QPushButton::clicked, this, &frmBoard::cmdExit_Click);
+    connect(Control<QPushButton>("cmdHelp"), &QPushButton::clicked, this, &frmBoard::cmdHelp_Click);
+    ConnectBettingHandlers();
+    ConnectAnnouncedButtons();
+    ConnectSpin();
+    CreateActions();
+}
+
+void frmBoard::Form_Load() {
+    StartTable(m_state, *m_random);
+    FillComboBoxes();
+    PlaceSpotChips();
+    RestBall(m_state, *m_random);
+    RedrawBall();
+    RedrawSelectors();
+}
+
+// The lists come from the catalogue; the shown text is set after them, since
+// adding the first item would otherwise show it.
+void frmBoard::FillComboBoxes() {
+    const Catalogue& catalogue = m_state.catalogue;
+    for (const std::string& item : catalogue.NumberListItems) {
+        m_cmbNumber->addItem(FromStd(item));
+    }
+    for (const std::string& item : catalogue.NeighbListItems) {
+        m_cmbNeighb->addItem(FromStd(item));
+    }
+    m_cmbNumber->setCurrentIndex(-1);
+    m_cmbNumber->setEditText(QString());
+    m_cmbNeighb->setCurrentIndex(-1);
+    m_cmbNeighb->setEditText(FromStd(catalogue.NeighbStartText));
+}
+
+void frmBoard::PlaceSpotChips() {
+    for (int s = 0; s < kSpotCount; ++s) {
+        const TwipPoint place = m_state.catalogue.ChipPlace.at(s);
+        m_imgChip.at(s)->move(Pixels(place.left), Pixels(place.top));
+        m_lblChip.at(s)->move(Pixels(place.left + kStakeLabelOffset.left),
+                              Pixels(place.top + kStakeLabelOffset.top));
+    }
+}
+
+void frmBoard::cmdExit_Click() {
+    QMessageBox box(QMessageBox::NoIcon, kTitle, QStringLiteral("Do you really want to exit?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    if (box.exec() == QMessageBox::Yes) {
+        window()->close(); // the main window when the table is embedded in one
+    }
+}
+
+// The viewer opens beside the table the first time and is reused after that.
+void frmBoard::cmdHelp_Click() {
+    if (!m_helpViewer) {
+        m_helpViewer = new HelpViewer(this);
+        m_helpViewer->move(window()->frameGeometry().topRight() + QPoint(8, 0));
+    }
+    m_helpViewer->showFile(HelpViewer::DefaultPath());
+}

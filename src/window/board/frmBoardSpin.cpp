@@ -1,0 +1,64 @@
+// The spin: the ball runs on tmrDelay while the table takes no input, then
+// the stakes are settled.
+#include "window/board/frmBoard.h"
+
+#include "table/NumberText.h"
+#include "wheel/Settlement.h"
+#include "wheel/Spin.h"
+#include "window/common/InputBlocker.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+void frmBoard::ConnectSpin() {
+    m_inputBlocker = new InputBlocker(this);
+    connect(Control<QPushButton>("cmdSpin"), &QPushButton::clicked, this, &frmBoard::cmdSpin_Click);
+    connect(m_tmrDelay, &QTimer::timeout, this, &frmBoard::tmrDelay_Timer);
+}
+
+// A spin with nothing on the layout is allowed and settles to a win of 0.
+void frmBoard::cmdSpin_Click() {
+    if (m_state.Spinning) {
+        return;
+    }
+    m_cmbNeighb->hide();
+    m_cmbNumber->hide();
+    m_inputBlocker->Block();
+    StartSpin(m_state, *m_random);
+    BeginRound();
+    m_tmrDelay->start();
+}
+
+void frmBoard::tmrDelay_Timer() {
+    if (!m_state.Spinning) {
+        return;
+    }
+    const bool stopped = TickBall(m_state);
+    RedrawBall();
+    if (stopped) {
+        StopBall();
+        CalcWin();
+    }
+}
+
+void frmBoard::StopBall() {
+    m_tmrDelay->stop();
+    m_cmbNeighb->show();
+    m_cmbNumber->show();
+    m_inputBlocker->Release();
+    FollowTableChange();
+}
+
+void frmBoard::CalcWin() {
+    std::optional<Settlement> settled;
+    if (!RunGuarded([&] { settled = ::CalcWin(m_state); },
+                    QStringLiteral("This spin was not settled; the stakes stay as they were."))) {
+        return;
+    }
+    RedrawAllSpots();
+    m_cmbNumber->setEditText(QString::fromStdString(SignedForm(settled->ResultNumber)));
+    RedrawTotals();
+    RedrawHistory();
+    EndRound(settled->ResultNumber, settled->SpinWin);
+}

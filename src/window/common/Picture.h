@@ -1,0 +1,44 @@
+#pragma once
+
+#include "window/common/Artwork.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+// A picture control: paints its artwork and reports presses and clicks on it.
+// With no artwork it is a bare click area over what lies beneath.
+class Picture : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Picture(ArtworkId art, QWidget* parent = nullptr);
+
+    ArtworkId artwork() const { return m_art; }
+    void setArtwork(ArtworkId art);
+
+    // Marks painted over the artwork but never into its cache, so clearing
+    // them (an empty function) gives back the picture exactly as it was.
+    using Overlay = std::function<void(QPainter&)>;
+    void setOverlay(Overlay overlay);
+    bool hasOverlay() const { return static_cast<bool>(m_overlay); }
+
+  signals:
+    void pressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    // The artwork drawn once per size and device pixel ratio: the wheel is
+    // repainted under the moving ball on every tick of a spin.
+    const QPixmap& Rendered();
+
+    ArtworkId m_art;
+    QPixmap m_cache;
+    Overlay m_overlay;
+    Qt::MouseButton m_pressedButton = Qt::NoButton;
+};

@@ -1,0 +1,75 @@
+#include "window/common/PreviewMarks.h"
+
+#include "window/common/Artwork.h"
+#include "window/common/BoardFonts.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstddef>
+
+namespace {
+
+const QColor kOneChipEdge(0xFF, 0xEB, 0x3B);
+const QColor kOneChipFill(0xFF, 0xEB, 0x3B, 0x60);
+const QColor kTwoChipEdge(0x00, 0xE5, 0xFF);
+const QColor kTwoChipFill(0x00, 0xE5, 0xFF, 0x70);
+
+QPen EdgePen(int chips) {
+    return {chips > 1 ? kTwoChipEdge : kOneChipEdge, chips > 1 ? 3.0 : 2.0};
+}
+
+QColor Fill(int chips) {
+    return chips > 1 ? kTwoChipFill : kOneChipFill;
+}
+
+// The count sits in the cell's top-left corner, clear of the number itself.
+void PaintCount(QPainter& p, const QRect& cell, int chips) {
+    const QRect badge(cell.left() + 3, cell.top() + 3, 11, 10);
+    p.fillRect(badge, Qt::black);
+    p.setPen(kTwoChipEdge);
+    p.setFont(ArtworkFont(8));
+    p.drawText(badge, Qt::AlignCenter, QString::number(chips));
+}
+
+} // namespace
+
+void PaintLayoutMarks(QPainter& p, const ChipsByNumber& chips) {
+    for (std::size_t n = 0; n < chips.size(); ++n) {
+        if (chips[n] == 0) {
+            continue;
+        }
+        // Inside the ruling, which stays as drawn.
+        const QRect cell = BoardNumberCell(static_cast<int>(n)).adjusted(2, 2, -1, -1);
+        p.fillRect(cell, Fill(chips[n]));
+        p.setPen(EdgePen(chips[n]));
+        p.setBrush(Qt::NoBrush);
+        const double inset = chips[n] > 1 ? 1.5 : 1.0;
+        p.drawRect(QRectF(cell).adjusted(inset, inset, -inset, -inset));
+        if (chips[n] > 1) {
+            PaintCount(p, cell, chips[n]);
+        }
+    }
+}
+
+void PaintWheelMarks(QPainter& p, const ChipsByNumber& chips, const Catalogue& catalogue) {
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int pocket = 0; pocket < kPocketCount; ++pocket) {
+        const int count = chips.at(static_cast<std::size_t>(
+            catalogue.WheelPocket[0].at(static_cast<std::size_t>(pocket))));
+        if (count == 0) {
+            continue;
+        }
+        // Clipped to the pocket and drawn twice as wide, so the edge lies
+        // inside it and leaves the neighbouring pockets as they are.
+        const QPainterPath path = WheelPocketPath(pocket);
+        p.save();
+        p.setClipPath(path);
+        QPen pen = EdgePen(count);
+        pen.setWidthF(2 * pen.widthF());
+        p.setPen(pen);
+        p.setBrush(Fill(count));
+        p.drawPath(path);
+        p.restore();
+    }
+}

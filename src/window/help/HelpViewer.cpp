@@ -1,0 +1,49 @@
+#include "window/help/HelpViewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+// The data folder as seen from the executable's, fixed when the install
+// layout is configured.
+#ifndef VELMORA_DATA_FROM_BIN
+#define VELMORA_DATA_FROM_BIN "../share/velmora"
+#endif
+
+namespace {
+
+const QString kPageName = QStringLiteral("Velmora.html");
+
+} // namespace
+
+HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner) {
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowFlag(Qt::Window);
+    setWindowTitle(QStringLiteral("Velmora Help"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setOpenExternalLinks(true);
+    resize(520, 445);
+}
+
+void HelpViewer::showFile(const QString& path) {
+    if (QFileInfo::exists(path)) {
+        setSource(QUrl::fromLocalFile(path));
+    } else {
+        setPlainText(QStringLiteral("Help file not found: ") + QDir::toNativeSeparators(path));
+    }
+    show();
+    raise();
+}
+
+QString HelpViewer::FindPage(const QString& programDir) {
+    const QDir folder(programDir);
+    const QString beside = folder.filePath(kPageName);
+    const QString installed =
+        QDir::cleanPath(folder.filePath(QStringLiteral(VELMORA_DATA_FROM_BIN "/") + kPageName));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+}
+
+QString HelpViewer::DefaultPath() {
+    return FindPage(QCoreApplication::applicationDirPath());
+}

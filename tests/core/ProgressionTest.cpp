@@ -1,0 +1,81 @@
+#include "strategy/Progression.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// W won, L lost, E neither; the multipliers before each spin.
+std::vector<std::int64_t> Multipliers(ProgressionKind kind, const std::string& outcomes) {
+    Progression progression(kind);
+    std::vector<std::int64_t> seen{progression.Multiplier()};
+    for (const char c : outcomes) {
+        progression.After(c == 'W' ? SpinOutcome::Won
+                                   : (c == 'L' ? SpinOutcome::Lost : SpinOutcome::Even));
+        seen.push_back(progression.Multiplier());
+    }
+    return seen;
+}
+
+struct Case {
+    const char* name;
+    ProgressionKind kind;
+    const char* outcomes;
+    std::vector<std::int64_t> multipliers;
+};
+
+class ProgressionTest : public testing::TestWithParam<Case> {};
+
+TEST_P(ProgressionTest, StepsAsTheSystemSays) {
+    const Case& c = GetParam();
+    EXPECT_EQ(Multipliers(c.kind, c.outcomes), c.multipliers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Systems, ProgressionTest,
+    testing::Values(
+        Case{"FlatNeverChanges", ProgressionKind::Flat, "LLWL", {1, 1, 1, 1, 1}},
+        Case{"MartingaleDoublesOnLossesAndResetsOnAWin",
+             ProgressionKind::Martingale,
+             "LLLWL",
+             {1, 2, 4, 8, 1, 2}},
+        Case{"DAlembertClimbsOneAndNeverFallsBelowOne",
+             ProgressionKind::DAlembert,
+             "LLWWWL",
+             {1, 2, 3, 2, 1, 1, 2}},
+        Case{"FibonacciStepsOnAndTwoBack",
+             ProgressionKind::Fibonacci,
+             "LLLLLWWW",
+             {1, 1, 2, 3, 5, 8, 3, 1, 1}},
+        Case{"ParoliDoublesOnWinsAndResetsAfterThree",
+             ProgressionKind::Paroli,
+             "WWWWL",
+             {1, 2, 4, 1, 2, 1}},
+        Case{"AnEvenSpinKeepsTheMultiplier", ProgressionKind::Martingale, "LELE", {1, 2, 2, 4, 4}},
+        Case{"AnEvenSpinNeitherBreaksNorExtendsParolisRun",
+             ProgressionKind::Paroli,
+             "WEWEW",
+             {1, 2, 2, 4, 4, 1}}),
+    [](const testing::TestParamInfo<Case>& row) { return std::string(row.param.name); });
+
+TEST(ProgressionLimitTest, ALongLosingRunHoldsAtTheLargestMultiplier) {
+    for (const ProgressionKind kind : {ProgressionKind::Martingale, ProgressionKind::Fibonacci}) {
+        Progression progression(kind);
+        for (int i = 0; i < 500; ++i) {
+            progression.After(SpinOutcome::Lost);
+        }
+        EXPECT_EQ(progression.Multiplier(), Progression::kLargestMultiplier);
+        progression.After(SpinOutcome::Won);
+        EXPECT_LT(progression.Multiplier(), Progression::kLargestMultiplier);
+    }
+}
+
+TEST(ProgressionOutcomeTest, MoneyUpIsAWinDownALossAndTheSameNeither) {
+    EXPECT_EQ(OutcomeOf(100, 101), SpinOutcome::Won);
+    EXPECT_EQ(OutcomeOf(100, 99), SpinOutcome::Lost);
+    EXPECT_EQ(OutcomeOf(-5, -5), SpinOutcome::Even);
+}
+
+} // namespace

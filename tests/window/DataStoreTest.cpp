@@ -1,0 +1,97 @@
+#include "window/common/DataStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+namespace {
+
+// Each test has a file of its own in the run's data folder.
+class DataStoreTest : public ::testing::Test {
+  protected:
+    DataStoreTest() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        name = QString::fromLatin1(test->name()) + QStringLiteral(".txt");
+        QDir folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        for (const QString& old : folder.entryList({name + QLatin1Char('*')})) {
+            folder.remove(old);
+        }
+    }
+
+    DataStore Store() const { return {name, "notes", 2, QStringLiteral("notes")}; }
+
+    static std::function<void(StoredRecords&)> Append(const std::string& field) {
+        return [field](StoredRecords& r) { r.rows.push_back({field}); };
+    }
+
+    void WriteRaw(const QByteArray& bytes) const {
+        QDir().mkpath(QFileInfo(Store().path()).path());
+        QFile file(Store().path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QStringList MovedAside() const {
+        return QFileInfo(Store().path()).dir().entryList({name + QStringLiteral(".unreadable-*")});
+    }
+
+    QString name;
+};
+
+TEST_F(DataStoreTest, NoFileIsAnEmptyStoreAndNoNotice) {
+    const DataStore::Result loaded = Store().Load();
+    EXPECT_TRUE(loaded.records.rows.empty());
+    EXPECT_TRUE(loaded.notice.isEmpty());
+}
+
+// Each writer reads the file afresh under the lock, so a change made by
+// another copy in between is kept.
+TEST_F(DataStoreTest, TwoWritersKeepEachOthersChanges) {
+    const DataStore first = Store();
+    const DataStore second = Store();
+    ASSERT_TRUE(first.Update(Append("from the first")).error.isEmpty());
+    ASSERT_TRUE(second.Update(Append("from the second")).error.isEmpty());
+    const DataStore::Result last = first.Update(Append("first again"));
+    const std::vector<std::vector<std::string>> expected = {
+        {"from the first"}, {"from the second"}, {"first again"}};
+    EXPECT_EQ(last.records.rows, expected);
+    EXPECT_EQ(Store().Load().records.rows, expected);
+}
+
+TEST_F(DataStoreTest, AnUnreadableFileIsMovedAsideWithOneSentenceAndNeverLost) {
+    WriteRaw("velmora notes 2\ncut sho");
+    const DataStore::Result loaded = Store().Load();
+    EXPECT_TRUE(loaded.records.rows.empty());
+    ASSERT_EQ(MovedAside().size(), 1);
+    EXPECT_TRUE(loaded.notice.contains(MovedAside().first())) << loaded.notice.toStdString();
+    EXPECT_TRUE(loaded.notice.endsWith(QLatin1Char('.')));
+    EXPECT_EQ(loaded.notice.count(QStringLiteral(". ")), 0);
+    QFile aside(QFileInfo(Store().path()).dir().filePath(MovedAside().first()));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), QByteArray("velmora notes 2\ncut sho"));
+    EXPECT_TRUE(Store().Update(Append("afresh")).error.isEmpty());
+    EXPECT_EQ(Store().Load().records.rows.size(), 1U);
+}
+
+TEST_F(DataStoreTest, AFileOfANewerVersionIsMovedAsideNotWrittenOver) {
+    WriteRaw("velmora notes 3\nend 0\n");
+    const DataStore::Result updated = Store().Update(Append("mine"));
+    EXPECT_FALSE(updated.notice.isEmpty());
+    EXPECT_EQ(MovedAside().size(), 1);
+    EXPECT_EQ(Store().Load().records.rows.size(), 1U);
+}
+
+TEST_F(DataStoreTest, AStaleLockLeftByACrashDoesNotStopAWrite) {
+    QDir().mkpath(QFileInfo(Store().path()).path());
+    QFile lock(Store().path() + QStringLiteral(".lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    // A process of this machine that no longer runs.
+    lock.write("999999\nvelmora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    EXPECT_TRUE(Store().Update(Append("after the crash")).error.isEmpty());
+}
+
+} // namespace
