@@ -94,7 +94,10 @@ void AnnouncedPreview::Refresh() {
         ClearMarks();
         return;
     }
-    const ChipsByNumber chips = ChipsPerNumber(forecast);
+    ShowMarks(ChipsPerNumber(forecast));
+}
+
+void AnnouncedPreview::ShowMarks(const ChipsByNumber& chips) {
     m_controls.layout->setOverlay([chips](QPainter& p) { PaintLayoutMarks(p, chips); });
     const Catalogue* catalogue = &m_state.catalogue;
     m_controls.wheel->setOverlay(

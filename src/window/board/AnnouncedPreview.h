@@ -2,6 +2,7 @@
 
 #include "betting/AnnouncedBets.h"
 #include "table/GameState.h"
+#include "window/common/PreviewMarks.h"
 
 #include <QObject>
 
@@ -36,6 +37,10 @@ class AnnouncedPreview : public QObject {
     QPushButton* hovered() const { return m_hovered; }
     // Forecasts again from the state and the boxes as they are now.
     void Refresh();
+    // Marks the layout and the wheel as a press putting these chips would;
+    // also for the racetrack, whose presses are the buttons' own.
+    void ShowMarks(const ChipsByNumber& chips);
+    void ClearMarks();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,7 +50,6 @@ class AnnouncedPreview : public QObject {
     void Describe(QPushButton* button, AnnouncedBet bet);
     void Begin(QPushButton* button, AnnouncedBet bet);
     void End();
-    void ClearMarks();
 
     const GameState& m_state;
     QWidget* m_board;

@@ -13,12 +13,15 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class ClickLabel;
 class HelpViewer;
 class InputBlocker;
 class Picture;
 class frmStatistics;
+class frmRacetrack;
 class AnnouncedPreview;
 class QAction;
 class QPushButton;
@@ -74,7 +77,9 @@ class frmBoard : public QWidget {
 
     // The announced bets act on the press itself; true when no message was shown.
     void ConnectAnnouncedButtons();
-    bool Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button);
+    // The cover text is the box's unless one is given (the racetrack's number).
+    bool Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button,
+                             const std::optional<std::string>& cover = std::nullopt);
 
     // The spin and its settlement.
     void ConnectSpin();
@@ -96,6 +101,19 @@ class frmBoard : public QWidget {
     void BeginRound();
     void EndRound(std::int16_t number, std::int32_t spinWin);
     void FollowTableChange();
+
+    // The racetrack beside the table (frmBoardRacetrack.cpp), built on first
+    // use; its presses are the announced buttons' own.
+    void CreateRacetrack();
+    void actRacetrack_Triggered();
+    bool RacetrackAnswers() const;
+    void Racetrack_Pressed(int stop, Qt::MouseButton button);
+    void Racetrack_Hovered(int stop);
+    void Racetrack_EitherSide(int delta);
+    void RefreshRacetrack();
+    QAction* m_actRacetrack = nullptr;
+    QPointer<frmRacetrack> m_frmRacetrack;
+    int m_trackHovered = -1; // the stop under the pointer, -1 for none
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not

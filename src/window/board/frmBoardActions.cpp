@@ -143,6 +143,7 @@ void frmBoard::FollowTableChange() {
     if (m_preview) {
         m_preview->Refresh();
     }
+    RefreshRacetrack();
     const bool idle = !m_state.Spinning;
     for (QAction* action : m_actions) {
         action->setEnabled(idle);

@@ -1,8 +1,8 @@
 // The eighteen announced-bet buttons: each places its pattern on the press.
 #include "window/board/frmBoard.h"
 
-#include "window/common/MouseButtons.h"
 #include "window/board/UndoStep.h"
+#include "window/common/MouseButtons.h"
 
 #include <QComboBox>
 #include <QMouseEvent>
@@ -68,16 +68,17 @@ bool frmBoard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The texts are read as typed at the moment of the press.
-bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button) {
+bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button,
+                                   const std::optional<std::string>& cover) {
     const auto code = ButtonCode(button);
     if (!code) {
         return true;
     }
     const UndoStep step(*this);
-    const std::string cover = m_cmbNumber->currentText().toStdString();
+    const std::string coverText = cover.value_or(m_cmbNumber->currentText().toStdString());
     const std::string neighb = m_cmbNeighb->currentText().toStdString();
     AnnouncedPress press;
-    if (!RunGuarded([&] { press = PressAnnounced(m_state, bet, cover, neighb, *code); },
+    if (!RunGuarded([&] { press = PressAnnounced(m_state, bet, coverText, neighb, *code); },
                     QStringLiteral("The press stopped there."))) {
         return false;
     }

@@ -27,6 +27,9 @@ struct ArtworkId {
 
 inline constexpr QRgb kTableGreen = 0x008000;
 
+// A number's pocket colour on the wheel: green zero, red, black.
+QColor WheelNumberColour(int number);
+
 // Chip 0..7 in the colours of the chip selector.
 QColor ChipColour(int chip);
 

@@ -60,16 +60,19 @@ void PaintWheelMarks(QPainter& p, const ChipsByNumber& chips, const Catalogue& c
         if (count == 0) {
             continue;
         }
-        // Clipped to the pocket and drawn twice as wide, so the edge lies
-        // inside it and leaves the neighbouring pockets as they are.
-        const QPainterPath path = WheelPocketPath(pocket);
-        p.save();
-        p.setClipPath(path);
-        QPen pen = EdgePen(count);
-        pen.setWidthF(2 * pen.widthF());
-        p.setPen(pen);
-        p.setBrush(Fill(count));
-        p.drawPath(path);
-        p.restore();
+        PaintShapeMark(p, WheelPocketPath(pocket), count);
     }
+}
+
+// Clipped to the shape and drawn twice as wide, so the edge lies inside it
+// and leaves the neighbouring shapes as they are.
+void PaintShapeMark(QPainter& p, const QPainterPath& path, int chips) {
+    p.save();
+    p.setClipPath(path);
+    QPen pen = EdgePen(chips);
+    pen.setWidthF(2 * pen.widthF());
+    p.setPen(pen);
+    p.setBrush(Fill(chips));
+    p.drawPath(path);
+    p.restore();
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 class QPainter;
+class QPainterPath;
 
 // How many chips a previewed press would put on each number 0..36.
 using ChipsByNumber = std::array<int, kNumberCount>;
@@ -14,3 +15,6 @@ using ChipsByNumber = std::array<int, kNumberCount>;
 // more is filled more strongly and shows its count.
 void PaintLayoutMarks(QPainter& painter, const ChipsByNumber& chips);
 void PaintWheelMarks(QPainter& painter, const ChipsByNumber& chips, const Catalogue& catalogue);
+
+// The same mark on any one shape (a pocket, a cell of the racetrack).
+void PaintShapeMark(QPainter& painter, const QPainterPath& path, int chips);

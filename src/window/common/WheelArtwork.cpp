@@ -53,14 +53,6 @@ QRectF Circle(double radius) {
     return {kCentre.x() - radius, kCentre.y() - radius, 2 * radius, 2 * radius};
 }
 
-QColor PocketColour(int number) {
-    if (number == 0) {
-        return {0x00, 0xA0, 0x00};
-    }
-    const bool red = std::find(kRedNumbers.begin(), kRedNumbers.end(), number) != kRedNumbers.end();
-    return red ? QColor(0xCC, 0x00, 0x00) : QColor(0x14, 0x14, 0x14);
-}
-
 // Qt's arcs turn anticlockwise on the screen, so screen angles change sign.
 QPainterPath Sector(double inner, double outer, double fromDegrees, double toDegrees) {
     QPainterPath path;
@@ -82,7 +74,7 @@ void PaintBowl(QPainter& p) {
 void PaintPockets(QPainter& p) {
     p.setPen(Qt::NoPen);
     for (int pocket = 0; pocket < 37; ++pocket) {
-        p.setBrush(PocketColour(kWheelOrder.at(pocket)));
+        p.setBrush(WheelNumberColour(kWheelOrder.at(pocket)));
         p.drawPath(WheelPocketPath(pocket));
     }
     p.setPen(QPen(kGold, 1.0));
@@ -130,6 +122,14 @@ void PaintCone(QPainter& p) {
 }
 
 } // namespace
+
+QColor WheelNumberColour(int number) {
+    if (number == 0) {
+        return {0x00, 0xA0, 0x00};
+    }
+    const bool red = std::find(kRedNumbers.begin(), kRedNumbers.end(), number) != kRedNumbers.end();
+    return red ? QColor(0xCC, 0x00, 0x00) : QColor(0x14, 0x14, 0x14);
+}
 
 QPainterPath WheelPocketPath(int pocket) {
     const double middle = PocketAngle(pocket);

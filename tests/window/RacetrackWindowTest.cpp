@@ -1,0 +1,252 @@
+#include "AnnouncedPresses.h"
+
+#include "betting/Racetrack.h"
+#include "betting/Selectors.h"
+#include "window/board/MainWindow.h"
+#include "window/common/Picture.h"
+#include "window/racetrack/TrackCell.h"
+
+#include <QAction>
+#include <QEnterEvent>
+#include <QMenuBar>
+
+namespace {
+
+const char* const kSectorButtons[] = {"cmdTier", "cmdOrphns", "cmdGrande", "cmdZero"};
+
+// The racetrack of one board, pressed side by side with a second board's
+// buttons: both must end in the same state.
+class RacetrackTest : public AnnouncedTest {
+  protected:
+    RacetrackTest() : twin(nullptr, std::make_unique<FixedRandom>()) {
+        twin.show();
+        board.findChild<QAction*>("actRacetrack")->trigger();
+        track = board.findChild<QWidget*>("frmRacetrack");
+    }
+
+    TrackCell* Cell(int stop) {
+        const TrackTarget target = TargetOfStop(board.state().catalogue, stop);
+        const QString name = target.number
+                                 ? QStringLiteral("rt%1").arg(*target.number)
+                                 : QString(kSectorButtons[stop - 37]).replace("cmd", "rt");
+        auto* cell = track->findChild<TrackCell*>(name);
+        EXPECT_NE(cell, nullptr) << name.toStdString();
+        return cell;
+    }
+
+    // Presses the stop where it lies in front, as the player would.
+    void PressStop(int stop, Qt::MouseButton button) {
+        TrackCell* cell = Cell(stop);
+        const QPoint at = cell->anchor().toPoint();
+        ASSERT_EQ(track->childAt(at), cell) << cell->objectName().toStdString();
+        QTest::mousePress(cell, button, Qt::NoModifier, cell->mapFrom(track, at));
+        QTest::mouseRelease(cell, button, Qt::NoModifier, cell->mapFrom(track, at));
+    }
+
+    // The same press on the twin's own button, the number typed as its cover.
+    void PressTwin(int stop, Qt::MouseButton button) {
+        const TrackTarget target = TargetOfStop(board.state().catalogue, stop);
+        const char* name = "cmdNeighb";
+        if (target.number) {
+            twin.findChild<QComboBox*>("cmbNumber")->setEditText(QString::number(*target.number));
+        } else {
+            name = kSectorButtons[stop - 37];
+        }
+        auto* control = twin.findChild<QPushButton*>(name);
+        QTest::mousePress(control, button);
+        QTest::mouseRelease(control, button);
+    }
+
+    static void Setup(frmBoard& b, std::int16_t table, std::int16_t chip, const QString& side) {
+        SelectTable(b.stateForTest(), table);
+        ::SelectChip(b.stateForTest(), chip);
+        b.RedrawSelectors();
+        b.findChild<QComboBox*>("cmbNeighb")->setEditText(side);
+    }
+
+    static void ExpectSameState(const frmBoard& a, const frmBoard& b, int stop) {
+        EXPECT_EQ(a.state().SpotStake, b.state().SpotStake) << "stop " << stop;
+        EXPECT_EQ(a.state().SpotChip, b.state().SpotChip) << "stop " << stop;
+        EXPECT_EQ(a.state().Balance, b.state().Balance) << "stop " << stop;
+        EXPECT_EQ(a.state().BetTotal, b.state().BetTotal) << "stop " << stop;
+        EXPECT_EQ(a.state().BetAccepted, b.state().BetAccepted) << "stop " << stop;
+    }
+
+    void Hover(int stop) {
+        QEnterEvent enter{QPointF(), QPointF(), QPointF()};
+        QApplication::sendEvent(Cell(stop), &enter);
+    }
+    void Unhover(int stop) {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(Cell(stop), &leave);
+    }
+
+    frmBoard twin;
+    QWidget* track = nullptr;
+};
+
+struct PressRow {
+    const char* name;
+    std::int16_t table;
+    std::int16_t chip;
+    const char* eitherSide;
+    Qt::MouseButton button;
+    bool grandeFirst; // both boards start with a left press of Grande
+};
+
+class RacetrackPressTest : public RacetrackTest, public ::testing::WithParamInterface<PressRow> {};
+
+// Every stop in turn on one layout that fills up, so later presses meet the
+// table's maximums and refusals; the messages shown must match as well.
+TEST_P(RacetrackPressTest, EveryStopDoesWhatItsButtonDoes) {
+    const PressRow& row = GetParam();
+    Setup(board, row.table, row.chip, row.eitherSide);
+    Setup(twin, row.table, row.chip, row.eitherSide);
+    BoxLog boxes;
+    if (row.grandeFirst) {
+        PressStop(39, Qt::LeftButton);
+        PressTwin(39, Qt::LeftButton);
+    }
+    const QString cover = Cover()->currentText();
+    for (int stop = 0; stop < kTrackStopCount; ++stop) {
+        boxes.clear();
+        PressStop(stop, row.button);
+        const std::vector<SeenBox> trackBoxes = boxes.boxes();
+        boxes.clear();
+        PressTwin(stop, row.button);
+        ExpectSameState(board, twin, stop);
+        ASSERT_EQ(trackBoxes.size(), boxes.boxes().size()) << "stop " << stop;
+        for (std::size_t i = 0; i < trackBoxes.size(); ++i) {
+            EXPECT_EQ(trackBoxes[i].text, boxes.boxes()[i].text) << "stop " << stop;
+        }
+    }
+    EXPECT_EQ(Cover()->currentText(), cover) << "the track changed the Cover box";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Racetrack, RacetrackPressTest,
+    ::testing::Values(
+        PressRow{"OneDollarTableWithOneDollarChips", 0, 0, "2", Qt::LeftButton, false},
+        PressRow{"TenDollarTableRefusesFiveDollarChips", 3, 2, "1", Qt::LeftButton, false},
+        PressRow{"TwoDollarTableFillsToItsMaximum", 1, 5, "6", Qt::LeftButton, false},
+        PressRow{"FiveDollarTableWithATypedCountOfZero", 2, 4, "0", Qt::LeftButton, false},
+        PressRow{"RightPressesTakeOffWhatGrandePut", 2, 2, "3", Qt::RightButton, true},
+        PressRow{"MiddlePressesOnAStakedLayout", 1, 3, "2", Qt::MiddleButton, true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(RacetrackTest, EachPressIsOneUndoableStep) {
+    QAction* undo = board.findChild<QAction*>("actUndo");
+    PressStop(8, Qt::LeftButton); // 17
+    const auto afterFirst = board.state().SpotStake;
+    PressStop(37, Qt::LeftButton); // Tier
+    ASSERT_NE(board.state().SpotStake, afterFirst);
+    undo->trigger();
+    EXPECT_EQ(board.state().SpotStake, afterFirst);
+    undo->trigger();
+    EXPECT_EQ(board.state().BetTotal, 0);
+}
+
+TEST_F(RacetrackTest, KeysMoveRoundTheTrackPlaceTakeOffAndChangeTheCount) {
+    Cell(8)->setFocus(); // 17
+    QTest::keyClick(track->focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(track->focusWidget()->objectName(), "rt34");
+    QTest::keyClick(track->focusWidget(), Qt::Key_Left);
+    QTest::keyClick(track->focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(track->focusWidget()->objectName(), "rt25");
+    QTest::keyClick(track->focusWidget(), Qt::Key_Plus);
+    EXPECT_EQ(EitherSide()->currentText(), "3");
+    QTest::keyClick(track->focusWidget(), Qt::Key_Return);
+    twin.findChild<QComboBox*>("cmbNeighb")->setEditText("3");
+    PressTwin(7, Qt::LeftButton);
+    EXPECT_EQ(board.state().SpotStake, twin.state().SpotStake);
+    EXPECT_EQ(board.state().BetTotal, 7 * 5);
+    QTest::keyClick(track->focusWidget(), Qt::Key_Space);
+    QTest::keyClick(track->focusWidget(), Qt::Key_Enter, Qt::ShiftModifier);
+    EXPECT_EQ(board.state().BetTotal, 7 * 5);
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(track->focusWidget(), Qt::Key_Minus);
+    }
+    EXPECT_EQ(EitherSide()->currentText(), "1");
+    Cell(36)->setFocus();
+    QTest::keyClick(track->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(track->focusWidget()->objectName(), "rtTier");
+    QTest::keyClick(track->focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(track->focusWidget()->objectName(), "rtZero");
+}
+
+TEST_F(RacetrackTest, HoveringSeventeenPreviewsItsNeighboursAsTheButtonWould) {
+    Hover(8);
+    std::set<QString> marked;
+    for (int stop = 0; stop < 37; ++stop) {
+        if (Cell(stop)->mark() > 0) {
+            marked.insert(Cell(stop)->objectName());
+        }
+    }
+    EXPECT_EQ(marked, (std::set<QString>{"rt17", "rt34", "rt25", "rt6", "rt2"}));
+    EXPECT_TRUE(Find<Picture>("imgBoard")->hasOverlay());
+    EXPECT_TRUE(Find<Picture>("imgWheel")->hasOverlay());
+    const QImage layoutFromTrack = Find("imgBoard")->grab().toImage();
+    const QImage wheelFromTrack = Find("imgWheel")->grab().toImage();
+    Unhover(8);
+    EXPECT_EQ(Cell(8)->mark(), 0);
+    EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
+    EXPECT_FALSE(Find<Picture>("imgWheel")->hasOverlay());
+    Type(Cover(), "17");
+    QEnterEvent enter{QPointF(), QPointF(), QPointF()};
+    QApplication::sendEvent(Find("cmdNeighb"), &enter);
+    EXPECT_EQ(Find("imgBoard")->grab().toImage(), layoutFromTrack) << "marked as the button marks";
+    EXPECT_EQ(Find("imgWheel")->grab().toImage(), wheelFromTrack) << "marked as the button marks";
+    EXPECT_EQ(Cell(8)->toolTip(), Find<QPushButton>("cmdNeighb")->toolTip());
+    EXPECT_EQ(Cell(37)->toolTip(), Find<QPushButton>("cmdTier")->toolTip());
+}
+
+TEST_F(RacetrackTest, ASectorMarksItsNumbersTwiceWhereItPutsTwoChips) {
+    Hover(39);                     // Grande: two chips on the trio 0/2/3 and the corner 25/26/28/29
+    EXPECT_EQ(Cell(0)->mark(), 2); // 0
+    EXPECT_EQ(Cell(1)->mark(), 1); // 32
+    EXPECT_EQ(Cell(11)->mark(), 0); // 27, a Tier number
+}
+
+TEST_F(RacetrackTest, DuringASpinTheTrackTakesNoInputAndShowsNoPreview) {
+    board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
+    QTest::mouseClick(Find("cmdSpin"), Qt::LeftButton);
+    ASSERT_TRUE(board.state().Spinning);
+    PressStop(8, Qt::LeftButton);
+    PressStop(37, Qt::LeftButton);
+    Cell(8)->setFocus();
+    QTest::keyClick(Cell(8), Qt::Key_Return);
+    QTest::keyClick(Cell(8), Qt::Key_Plus);
+    Hover(8);
+    EXPECT_EQ(board.state().BetTotal, 0);
+    EXPECT_EQ(EitherSide()->currentText(), "2");
+    EXPECT_EQ(Cell(8)->mark(), 0);
+    EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
+    for (int tick = 0; tick < 200 && board.state().Spinning; ++tick) {
+        board.tmrDelay_Timer();
+    }
+    ASSERT_FALSE(board.state().Spinning);
+    EXPECT_EQ(Cell(8)->mark(), 1) << "the preview comes back once the ball stops";
+    PressStop(8, Qt::LeftButton);
+    EXPECT_EQ(board.state().BetTotal, 5 * 5);
+}
+
+TEST_F(RacetrackTest, OpensBesideTheTableFromTheViewMenuWithNamedControls) {
+    EXPECT_TRUE(track->isWindow());
+    EXPECT_FALSE(track->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_GT(track->geometry().left(), board.window()->frameGeometry().right());
+    for (int stop = 0; stop < kTrackStopCount; ++stop) {
+        EXPECT_EQ(Cell(stop)->focusPolicy(), Qt::StrongFocus);
+    }
+    EXPECT_EQ(Cell(8)->accessibleName(), "17");
+    EXPECT_EQ(Cell(38)->accessibleName(), "Orphans");
+    EXPECT_EQ(Cell(39)->accessibleName(), "Grande");
+    MainWindow main(std::make_unique<FixedRandom>());
+    QAction* action = main.findChild<QAction*>("actRacetrack");
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), "&Racetrack");
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    QMenu* view = main.menuBar()->findChildren<QMenu*>().at(1);
+    EXPECT_TRUE(view->actions().contains(action));
+}
+
+} // namespace
