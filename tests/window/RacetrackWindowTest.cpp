@@ -91,8 +91,12 @@ struct PressRow {
     std::int16_t chip;
     const char* eitherSide;
     Qt::MouseButton button;
-    bool grandeFirst; // both boards start with a left press of Grande
+    bool fillFirst; // both boards start with a left press of every stop
 };
+
+void PrintTo(const PressRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class RacetrackPressTest : public RacetrackTest, public ::testing::WithParamInterface<PressRow> {};
 
@@ -103,10 +107,11 @@ TEST_P(RacetrackPressTest, EveryStopDoesWhatItsButtonDoes) {
     Setup(board, row.table, row.chip, row.eitherSide);
     Setup(twin, row.table, row.chip, row.eitherSide);
     BoxLog boxes;
-    if (row.grandeFirst) {
-        PressStop(39, Qt::LeftButton);
-        PressTwin(39, Qt::LeftButton);
+    for (int stop = 0; row.fillFirst && stop < kTrackStopCount; ++stop) {
+        PressStop(stop, Qt::LeftButton);
+        PressTwin(stop, Qt::LeftButton);
     }
+    ASSERT_EQ(board.state().SpotStake, twin.state().SpotStake);
     const QString cover = Cover()->currentText();
     for (int stop = 0; stop < kTrackStopCount; ++stop) {
         boxes.clear();
@@ -128,9 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PressRow{"OneDollarTableWithOneDollarChips", 0, 0, "2", Qt::LeftButton, false},
         PressRow{"TenDollarTableRefusesFiveDollarChips", 3, 2, "1", Qt::LeftButton, false},
-        PressRow{"TwoDollarTableFillsToItsMaximum", 1, 5, "6", Qt::LeftButton, false},
+        PressRow{"TwoDollarTableFillsToItsMaximum", 1, 3, "6", Qt::LeftButton, false},
         PressRow{"FiveDollarTableWithATypedCountOfZero", 2, 4, "0", Qt::LeftButton, false},
-        PressRow{"RightPressesTakeOffWhatGrandePut", 2, 2, "3", Qt::RightButton, true},
+        PressRow{"RightPressesTakeOffWhatLeftPressesPut", 2, 2, "3", Qt::RightButton, true},
         PressRow{"MiddlePressesOnAStakedLayout", 1, 3, "2", Qt::MiddleButton, true}),
     [](const auto& row) { return std::string(row.param.name); });
 
