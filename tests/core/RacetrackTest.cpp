@@ -77,8 +77,6 @@ TEST(Racetrack, StopsAreThePocketsInWheelOrderThenTheSectors) {
     }
     EXPECT_EQ(TargetOfStop(state.catalogue, 37), (TrackTarget{AnnouncedBet::Tier, {}}));
     EXPECT_EQ(TargetOfStop(state.catalogue, 40), (TrackTarget{AnnouncedBet::Zero, {}}));
-    EXPECT_EQ(TrackCoverText(17), "17");
-    EXPECT_EQ(TrackCoverText(0), "0");
 }
 
 // Each pocket's cell follows the last without gap or overlap, zero at the left end.

@@ -221,8 +221,11 @@ TEST_F(RacetrackTest, DuringASpinTheTrackTakesNoInputAndShowsNoPreview) {
     Cell(8)->setFocus();
     QTest::keyClick(Cell(8), Qt::Key_Return);
     QTest::keyClick(Cell(8), Qt::Key_Plus);
+    QTest::keyClick(Cell(8), Qt::Key_Right);
+    EXPECT_EQ(track->focusWidget(), Cell(8));
     Hover(8);
     EXPECT_EQ(board.state().BetTotal, 0);
+    EXPECT_FALSE(board.findChild<QAction*>("actRacetrack")->isEnabled());
     EXPECT_EQ(EitherSide()->currentText(), "2");
     EXPECT_EQ(Cell(8)->mark(), 0);
     EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());

@@ -64,11 +64,11 @@ TEST_F(ActionsTest, ARoundOfActionsAroundASpinByAction) {
     m_random->Set(2.5F / 37.0F); // 15, black
     board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
     Trigger("actSpin");
-    EXPECT_EQ(Enabled(), "000000");
+    EXPECT_EQ(Enabled(), "0000000");
     while (board.state().Spinning) {
         board.tmrDelay_Timer();
     }
-    EXPECT_EQ(Enabled(), "011111");
+    EXPECT_EQ(Enabled(), "0111111");
     EXPECT_TRUE(summary->text().contains("Spins played: 1"));
     Trigger("actRebet");
     EXPECT_EQ(Find<QLabel>("lblChip(153)")->text(), "1000");
@@ -113,7 +113,8 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
     }
     EXPECT_EQ(menus.join(", "),
               "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
-              "actDouble Ctrl+Shift+D,  , actSpin F5, &View, actStatistics Ctrl+T");
+              "actDouble Ctrl+Shift+D,  , actSpin F5, &View, actStatistics Ctrl+T, "
+              "actRacetrack Ctrl+K");
     const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);
     EXPECT_EQ(answer.boxes().size(), 1U);

@@ -85,6 +85,9 @@ PressForecast ForecastStop(const GameState& state, int stop, const QComboBox& ei
 // Every stop's tool tip tells its forecast; the stop under the pointer also
 // marks the track, the layout and the wheel, unless the track is not answering.
 void frmBoard::RefreshRacetrack() {
+    if (m_actRacetrack) { // null while the table's own actions are being made
+        m_actRacetrack->setEnabled(!m_state.Spinning);
+    }
     if (!m_frmRacetrack) {
         return;
     }
@@ -92,6 +95,7 @@ void frmBoard::RefreshRacetrack() {
         m_frmRacetrack->Describe(
             stop, QString::fromStdString(ForecastText(ForecastStop(m_state, stop, *m_cmbNeighb))));
     }
+    m_frmRacetrack->SetAnswering(RacetrackAnswers());
     const bool shows =
         m_trackHovered >= 0 && RacetrackAnswers() && !QApplication::activeModalWidget();
     const ChipsByNumber chips =

@@ -100,8 +100,11 @@ void frmRacetrack::AddSectors() {
 
 void frmRacetrack::Bind(int stop, TrackCell* cell) {
     m_cells.at(stop) = cell;
-    connect(cell, &TrackCell::pressed, this,
-            [this, stop](Qt::MouseButton button) { emit stopPressed(stop, button); });
+    connect(cell, &TrackCell::pressed, this, [this, stop](Qt::MouseButton button) {
+        if (m_answering) {
+            emit stopPressed(stop, button);
+        }
+    });
     connect(cell, &TrackCell::hovered, this,
             [this, stop](bool inside) { emit stopHovered(inside ? stop : -1); });
     connect(cell, &TrackCell::keyed, this,
@@ -110,6 +113,9 @@ void frmRacetrack::Bind(int stop, TrackCell* cell) {
 
 // Right and Down go clockwise round the track, Left and Up back.
 void frmRacetrack::Key(int stop, int key, Qt::KeyboardModifiers modifiers) {
+    if (!m_answering) {
+        return;
+    }
     switch (key) {
     case Qt::Key_Right:
     case Qt::Key_Down:

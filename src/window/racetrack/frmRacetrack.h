@@ -22,6 +22,9 @@ class frmRacetrack : public QWidget {
     // The marks of a previewed press on the numbers it covers; all zero clears them.
     void ShowMarks(const ChipsByNumber& chips);
     void Describe(int stop, const QString& text);
+    // While the table does not answer (a spin), presses and keys do nothing,
+    // not even moving round the track.
+    void SetAnswering(bool answering) { m_answering = answering; }
 
   signals:
     void stopPressed(int stop, Qt::MouseButton button);
@@ -36,4 +39,5 @@ class frmRacetrack : public QWidget {
 
     const Catalogue& m_catalogue;
     std::array<TrackCell*, kTrackStopCount> m_cells{};
+    bool m_answering = true;
 };
