@@ -91,6 +91,7 @@ void frmBoard::ConnectHandlers() {
     ConnectAnnouncedButtons();
     ConnectSpin();
     CreateActions();
+    CreateAutoplay();
 }
 
 void frmBoard::Form_Load() {
