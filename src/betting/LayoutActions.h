@@ -32,3 +32,11 @@ LayoutRun DoubleStakes(GameState& state);
 
 // Gives every stake back to Balance, untested, as a stake taken off is.
 LayoutRun ClearStakes(GameState& state);
+
+// Brings the layout to multiple x base for the next spin of a run: first
+// every spot holding more than its target gives the excess back to Balance
+// untested, as clearing does; then every spot holding less is raised to its
+// target in ascending order, each tested at the selected table, and the
+// first refusal ends the run. A target that does not fit a stake throws
+// MoneyOverflow when its spot is reached.
+LayoutRun StakeToMultiple(GameState& state, const SpotStakes& base, std::int64_t multiple);

@@ -28,7 +28,7 @@ constexpr std::array<Group, 13> kGroups = {{
 
 } // namespace
 
-void SessionStatistics::Record(const SpinOutcome& spin) {
+void SessionStatistics::Record(const SpinRecord& spin) {
     ++m_counts.at(spin.number);
     m_staked += spin.staked;
     m_won += spin.won;

@@ -9,7 +9,7 @@
 #include <vector>
 
 // One settled spin as the statistics see it.
-struct SpinOutcome {
+struct SpinRecord {
     std::int16_t number = 0;
     std::int32_t staked = 0;  // BetTotal when the spin started
     std::int32_t won = 0;     // the spin's win, as "Last Win" shows it
@@ -30,7 +30,7 @@ struct GroupShare {
 // must not wrap them, and they move no money.
 class SessionStatistics {
   public:
-    void Record(const SpinOutcome& spin);
+    void Record(const SpinRecord& spin);
 
     int Spins() const { return static_cast<int>(m_balances.size()); }
     int Count(std::int16_t number) const { return m_counts.at(number); }

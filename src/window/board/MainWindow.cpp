@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLayout>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace {
 
@@ -27,6 +28,17 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     }
     table->addSeparator();
     table->addAction(BoardAction(*m_board, "actSpin"));
+    // Autoplay: its entry, and its progress in the status bar while it runs.
+    // The bar is there from the start so the window keeps one size.
+    table->addAction(BoardAction(*m_board, "actAutoplay"));
+    statusBar();
+    connect(m_board, &frmBoard::autoplayStatus, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(text);
+        }
+    });
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(BoardAction(*m_board, "actStatistics"));
     view->addAction(BoardAction(*m_board, "actRacetrack"));

@@ -92,6 +92,7 @@ void frmBoard::ConnectHandlers() {
     ConnectSpin();
     CreateActions();
     CreateRacetrack();
+    CreateAutoplay();
 }
 
 void frmBoard::Form_Load() {

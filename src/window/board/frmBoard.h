@@ -2,6 +2,7 @@
 
 #include "betting/AnnouncedBets.h"
 #include "betting/TableSession.h"
+#include "strategy/AutoplayRun.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
 
@@ -29,6 +30,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTimer;
+enum class AutoplaySpeed;
 
 // The table window. It owns the whole game state; its controls only show it.
 // Building the window runs the start-up (Form_Load).
@@ -57,6 +59,14 @@ class frmBoard : public QWidget {
     // One tick of the ball, as the timer gives it; public so tests can step a spin.
     void tmrDelay_Timer();
 
+    // Autoplay (frmBoardAutoplay.cpp): whether a run is under way, and why the last one ended.
+    bool autoplayRunning() const { return m_autoplay.has_value(); }
+    std::optional<AutoplayEnd> lastAutoplayEnd() const { return m_lastAutoplayEnd; }
+
+  signals:
+    // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
+    void autoplayStatus(const QString& text);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -84,7 +94,7 @@ class frmBoard : public QWidget {
     // The spin and its settlement.
     void ConnectSpin();
     void StopBall();
-    void CalcWin();
+    bool CalcWin(); // false if the spin could not be settled
 
     // The preview of the announced bets, tool tips and screen reader names.
     void ConnectTeaching();
@@ -114,6 +124,24 @@ class frmBoard : public QWidget {
     QAction* m_actRacetrack = nullptr;
     QPointer<frmRacetrack> m_frmRacetrack;
     int m_trackHovered = -1; // the stop under the pointer, -1 for none
+    // Autoplay: spins played for the player from the layout as it started
+    // (frmBoardAutoplay.cpp). The one place that says when it may start.
+    bool AutoplayAllowed() const;
+    void CreateAutoplay();
+    void UpdateAutoplayAction();
+    void actAutoplay_Triggered();
+    void StartAutoplay(const AutoplaySettings& settings, AutoplaySpeed speed);
+    void NextAutoplaySpin();
+    void AutoplaySettled(bool settled);
+    void BlockForAutoplay();
+    void EndAutoplay();
+    std::optional<AutoplayRun> m_autoplay;
+    std::optional<AutoplayEnd> m_lastAutoplayEnd;
+    AutoplaySettings m_autoplaySettings;
+    AutoplaySpeed m_autoplaySpeed{};
+    QAction* m_actAutoplay = nullptr;
+    QTimer* m_tmrAutoplay = nullptr; // the pause between two spins
+    QObject* m_autoplayKeys = nullptr;
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not

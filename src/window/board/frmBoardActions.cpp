@@ -144,9 +144,10 @@ void frmBoard::FollowTableChange() {
         m_preview->Refresh();
     }
     RefreshRacetrack();
-    const bool idle = !m_state.Spinning;
+    const bool idle = !m_state.Spinning && !m_autoplay;
     for (QAction* action : m_actions) {
         action->setEnabled(idle);
     }
     m_actions[kUndo]->setEnabled(idle && m_session.journal.CanUndo());
+    UpdateAutoplayAction();
 }

@@ -38,7 +38,7 @@ void frmBoard::tmrDelay_Timer() {
     RedrawBall();
     if (stopped) {
         StopBall();
-        CalcWin();
+        AutoplaySettled(CalcWin());
     }
 }
 
@@ -50,15 +50,16 @@ void frmBoard::StopBall() {
     FollowTableChange();
 }
 
-void frmBoard::CalcWin() {
+bool frmBoard::CalcWin() {
     std::optional<Settlement> settled;
     if (!RunGuarded([&] { settled = ::CalcWin(m_state); },
                     QStringLiteral("This spin was not settled; the stakes stay as they were."))) {
-        return;
+        return false;
     }
     RedrawAllSpots();
     m_cmbNumber->setEditText(QString::fromStdString(SignedForm(settled->ResultNumber)));
     RedrawTotals();
     RedrawHistory();
     EndRound(settled->ResultNumber, settled->SpinWin);
+    return true;
 }

@@ -1,0 +1,174 @@
+// Autoplay's rules: the layout brought to a multiple of its base, the stop
+// rules and the run's count and progression.
+#include "TestTable.h"
+
+#include "strategy/AutoplayRun.h"
+#include "table/Money.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace table;
+using namespace chip;
+using enum RefusalKind;
+using Stakes = std::map<std::int16_t, std::int16_t>;
+
+SpotStakes Layout(const Stakes& stakes) {
+    SpotStakes layout{};
+    for (const auto& [spot, stake] : stakes) {
+        layout.at(spot) = stake;
+    }
+    return layout;
+}
+
+struct MultipleCase {
+    const char* name;
+    Stakes base;
+    Stakes before; // on the layout, each drawn with the $1 chip
+    std::int16_t table;
+    std::int64_t multiple;
+    Stakes after;
+    std::optional<Refusal> refusal;
+};
+
+// clang-format off
+const std::vector<MultipleCase> kMultipleCases = {
+    {"RaisesEverySpotToItsMultiple", {{7, 5}, {153, 20}}, {}, kFive, 2, {{7, 10}, {153, 40}}, {}},
+    {"LowersAHigherStakeUntestedThoughTheTableWouldRefuseIt", {{7, 5}}, {{7, 20}}, kTen, 1, {{7, 5}}, {}},
+    {"ClearsASpotThatIsNotInTheBase", {{7, 5}}, {{7, 5}, {9, 10}}, kFive, 1, {{7, 5}}, {}},
+    {"LowersFirstThenStopsAtTheFirstRaiseRefused", {{7, 5}, {9, 60}, {11, 5}}, {{11, 20}}, kFive, 2, {{7, 10}, {11, 10}}, Refusal{Maximum, 100}},
+    {"TestsTheMultipleOfTheSelectedTable", {{7, 5}}, {}, kTen, 1, {}, Refusal{Multiple, 10}},
+    {"LeavesASpotAtItsTargetAsItIs", {{7, 5}, {9, 10}}, {{7, 5}}, kTen, 1, {{7, 5}, {9, 10}}, {}},
+};
+// clang-format on
+
+// Money only moves between Balance and Bet; a raised spot shows the chip in
+// hand, a lowered or untouched one keeps its marker.
+TEST(StakeToMultiple, BringsTheLayoutToTheMultipleOfItsBase) {
+    for (const MultipleCase& c : kMultipleCases) {
+        SCOPED_TRACE(c.name);
+        GameState state = StartedTable();
+        state.SpotStake = Layout(c.before);
+        state.BetTotal = StakeSum(state);
+        state.Balance = 1000 - state.BetTotal;
+        SelectTable(state, c.table);
+        SelectChip(state, k25);
+        const LayoutRun run = StakeToMultiple(state, Layout(c.base), c.multiple);
+        EXPECT_EQ(run.refusal, c.refusal);
+        EXPECT_EQ(state.SpotStake, Layout(c.after));
+        EXPECT_EQ(state.BetTotal, StakeSum(state));
+        EXPECT_EQ(state.Balance + state.BetTotal, 1000);
+        for (const auto& [s, stake] : c.after) {
+            const bool raised = stake > (c.before.count(s) ? c.before.at(s) : 0);
+            EXPECT_EQ(state.SpotChip.at(s), raised ? k25 : k1) << s;
+        }
+    }
+}
+
+TEST(StakeToMultiple, ReportsAStakeTooLargeForSixteenBitsAsAnOverflow) {
+    GameState state = StartedTable();
+    EXPECT_THROW(StakeToMultiple(state, Layout({{7, 20'000}}), 2), MoneyOverflow);
+    EXPECT_EQ(state.SpotStake.at(7), 0);
+    EXPECT_EQ(state.Balance, 0);
+}
+
+TEST(StakeToMultiple, DoesNothingWhileTheBallRuns) {
+    GameState state = StartedTable();
+    state.Spinning = true;
+    EXPECT_TRUE(StakeToMultiple(state, Layout({{7, 5}}), 1).changed.empty());
+    EXPECT_EQ(state.SpotStake.at(7), 0);
+}
+
+struct Played {
+    std::int32_t change;  // of Balance + Bet over the spin
+    std::int32_t lastWin; // the spin's Last Win
+};
+
+struct RunCase {
+    const char* name;
+    AutoplaySettings settings;
+    std::int32_t balance; // before the first spin
+    std::vector<Played> spins;
+    std::vector<std::string> status; // before each spin that is played
+    AutoplayEnd end;
+};
+
+AutoplaySettings Settings(int spins, ProgressionKind kind, StopRules rules = {}) {
+    return {spins, kind, rules};
+}
+
+using enum ProgressionKind;
+
+// clang-format off
+const std::vector<RunCase> kRunCases = {
+    {"MartingaleDoublesOnEachLossUntilTheCountIsPlayed", Settings(3, Martingale), 0, {{-5, 0}, {-10, 0}, {-20, 0}, {-40, 0}},
+     {"Autoplay: spin 1 of 3, Martingale x1", "Autoplay: spin 2 of 3, Martingale x2", "Autoplay: spin 3 of 3, Martingale x4"}, AutoplayEnd::SpinsDone},
+    {"AWinResetsMartingale", Settings(3, Martingale), 0, {{-5, 0}, {5, 20}, {-5, 0}},
+     {"Autoplay: spin 1 of 3, Martingale x1", "Autoplay: spin 2 of 3, Martingale x2", "Autoplay: spin 3 of 3, Martingale x1"}, AutoplayEnd::SpinsDone},
+    {"TheFloorStopsWhenTheBalanceReachesIt", Settings(9, Flat, StopRules{-10, {}, {}, false}), 0, {{-5, 0}, {-5, 0}, {-5, 0}},
+     {"Autoplay: spin 1 of 9, Flat x1", "Autoplay: spin 2 of 9, Flat x1"}, AutoplayEnd::BalanceBelow},
+    {"TheCeilingStopsWhenTheBalanceReachesIt", Settings(9, DAlembert, StopRules{{}, 20, {}, false}), 0, {{-5, 0}, {25, 30}, {5, 10}},
+     {"Autoplay: spin 1 of 9, d'Alembert x1", "Autoplay: spin 2 of 9, d'Alembert x2"}, AutoplayEnd::BalanceAbove},
+    {"TheLastWinMarkStopsAtOrAbove", Settings(9, Fibonacci, StopRules{{}, {}, 35, false}), 0, {{-5, 34}, {30, 35}, {5, 10}},
+     {"Autoplay: spin 1 of 9, Fibonacci x1", "Autoplay: spin 2 of 9, Fibonacci x1"}, AutoplayEnd::LastWinAbove},
+    {"StopOnWinLetsAnEvenSpinPass", Settings(9, Paroli, StopRules{{}, {}, {}, true}), 0, {{0, 10}, {-5, 0}, {5, 10}, {5, 10}},
+     {"Autoplay: spin 1 of 9, Paroli x1", "Autoplay: spin 2 of 9, Paroli x1", "Autoplay: spin 3 of 9, Paroli x1"}, AutoplayEnd::SpinWon},
+    {"ARuleMetOnTheLastSpinIsNamedRatherThanTheCount", Settings(1, Flat, StopRules{0, {}, {}, false}), 0, {{-5, 0}},
+     {"Autoplay: spin 1 of 1, Flat x1"}, AutoplayEnd::BalanceBelow},
+    {"TheFloorIsNamedBeforeAWinWhenBothAreMet", Settings(9, Flat, StopRules{-10, {}, {}, true}), -20, {{5, 10}},
+     {"Autoplay: spin 1 of 9, Flat x1"}, AutoplayEnd::BalanceBelow},
+};
+// clang-format on
+
+TEST(AutoplayRun, CountsStepsAndStopsAsTheSettingsSay) {
+    for (const RunCase& c : kRunCases) {
+        SCOPED_TRACE(c.name);
+        AutoplayRun run(c.settings, Layout({{7, 5}}));
+        std::int32_t balance = c.balance;
+        std::vector<std::string> status;
+        for (const Played& spin : c.spins) {
+            if (!run.running()) {
+                break;
+            }
+            status.push_back(run.StatusText());
+            run.BeforeSpin(balance + 5);
+            balance += spin.change;
+            run.AfterSpin(balance, 5, spin.lastWin);
+        }
+        EXPECT_EQ(status, c.status);
+        EXPECT_EQ(run.end(), c.end);
+    }
+}
+
+TEST(AutoplayRun, AStopAskedDuringASpinEndsTheRunOnceItIsSettled) {
+    AutoplayRun run(Settings(5, Flat), Layout({{7, 5}}));
+    run.BeforeSpin(0);
+    run.RequestStop();
+    EXPECT_TRUE(run.running());
+    run.AfterSpin(-5, 0, 0);
+    EXPECT_EQ(run.end(), AutoplayEnd::PlayerStopped);
+}
+
+TEST(AutoplayRun, AStopAskedBetweenSpinsEndsTheRunAtOnce) {
+    AutoplayRun run(Settings(5, Flat), Layout({{7, 5}}));
+    run.BeforeSpin(0);
+    run.AfterSpin(-5, 0, 0);
+    run.RequestStop();
+    EXPECT_EQ(run.end(), AutoplayEnd::PlayerStopped);
+}
+
+TEST(AutoplayRun, AnEmptyLayoutNeverStartsAndTheFirstEndHolds) {
+    AutoplayRun empty(Settings(5, Flat), Layout({}));
+    EXPECT_EQ(empty.end(), AutoplayEnd::EmptyLayout);
+    AutoplayRun run(Settings(5, Flat), Layout({{7, 5}}));
+    run.End(AutoplayEnd::Refused);
+    run.End(AutoplayEnd::Overflow);
+    EXPECT_EQ(run.end(), AutoplayEnd::Refused);
+}
+
+} // namespace

@@ -1,0 +1,270 @@
+// Autoplay from the window: real spins played from the layout as it started,
+// stopped by its rules, by a refusal or by the player.
+#include "PlayerPresses.h"
+
+#include "window/autoplay/dlgAutoplay.h"
+#include "window/board/MainWindow.h"
+
+#include "wheel/Spin.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSpinBox>
+#include <QStatusBar>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+// Draws the given pockets in turn, the first for the resting ball.
+class SequenceRandom final : public RandomSource {
+  public:
+    explicit SequenceRandom(std::vector<int> pockets) : m_pockets(std::move(pockets)) {}
+    void SeedFromClock() override {}
+    float Next() override { return ValueForPocket(m_pockets.at(m_next++ % m_pockets.size())); }
+
+  private:
+    std::vector<int> m_pockets;
+    std::size_t m_next = 0;
+};
+
+// Pockets 3, 26, 0, 32 and 15 hold 19, 31, 0, 28 and 30: 17 never comes.
+const std::vector<int> kPockets = {18, 3, 26, 0, 32, 15};
+constexpr std::int16_t kSeventeen = 17;
+
+QAction* ActionOf(const frmBoard& board, const char* name) {
+    return board.findChild<QAction*>(QLatin1String(name));
+}
+
+// Answers the autoplay dialog once it opens, as the player fills it in.
+void StartFromDialog(frmBoard& board, int spins, ProgressionKind kind, AutoplaySpeed speed,
+                     const std::function<void(dlgAutoplay&)>& more = {}) {
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<dlgAutoplay*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "the autoplay dialog did not open";
+        dialog->findChild<QSpinBox*>("spnSpins")->setValue(spins);
+        dialog->findChild<QComboBox*>("cmbProgression")->setCurrentIndex(static_cast<int>(kind));
+        dialog->findChild<QComboBox*>("cmbSpeed")->setCurrentIndex(static_cast<int>(speed));
+        if (more) {
+            more(*dialog);
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
+    });
+    ActionOf(board, "actAutoplay")->trigger();
+}
+
+// Steps the ball tick by tick and cuts the pause between spins short.
+void PlayUntil(frmBoard& board, const std::function<bool()>& done) {
+    auto* pause = board.findChild<QTimer*>("tmrAutoplay");
+    for (int step = 0; step < 100'000 && !done(); ++step) {
+        if (board.state().Spinning) {
+            board.tmrDelay_Timer();
+        } else {
+            pause->setInterval(0);
+            QCoreApplication::processEvents();
+        }
+    }
+    ASSERT_TRUE(done()) << "autoplay did not get there";
+}
+
+void PlayOut(frmBoard& board) {
+    PlayUntil(board, [&] { return !board.autoplayRunning(); });
+}
+
+// A stake put straight on the layout, its money taken from the Balance.
+void Put(frmBoard& board, std::int16_t spot, std::int16_t stake) {
+    GameState& state = board.stateForTest();
+    state.SpotStake.at(spot) = stake;
+    state.SpotChip.at(spot) = 2;
+    state.BetTotal += stake;
+    state.Balance -= stake;
+    board.RedrawSpot(spot);
+    board.RedrawTotals();
+}
+
+int SpinsPlayed(const GameState& state) {
+    int played = 0;
+    for (const HistoryEntry& entry : state.LastNumbers) {
+        played += entry.text.empty() ? 0 : 1;
+    }
+    return played;
+}
+
+class AutoplayTest : public ::testing::Test {
+  protected:
+    AutoplayTest() : board(nullptr, std::make_unique<SequenceRandom>(kPockets)) { board.show(); }
+    frmBoard board;
+};
+
+struct SpeedCase {
+    AutoplaySpeed speed;
+    bool animated;
+    int tickMilliseconds; // while the ball runs
+};
+
+class AutoplaySpeedTest : public AutoplayTest, public testing::WithParamInterface<SpeedCase> {};
+
+// The same five spins pressed by hand, each after a rebet, are the reference.
+TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
+    frmBoard byHand(nullptr, std::make_unique<SequenceRandom>(kPockets));
+    Put(byHand, kRedSpot, 10);
+    for (int spin = 0; spin < 5; ++spin) {
+        ActionOf(byHand, "actRebet")->trigger();
+        QTest::mouseClick(byHand.findChild<QWidget*>("cmdSpin"), Qt::LeftButton);
+        while (byHand.state().Spinning) {
+            byHand.tmrDelay_Timer();
+        }
+    }
+    Put(board, kRedSpot, 10);
+    StartFromDialog(board, 5, ProgressionKind::Flat, GetParam().speed);
+    auto* tick = board.findChild<QTimer*>("tmrDelay");
+    EXPECT_EQ(board.state().Spinning, GetParam().animated);
+    if (GetParam().animated) {
+        EXPECT_EQ(tick->interval(), GetParam().tickMilliseconds);
+    }
+    PlayOut(board);
+    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::SpinsDone);
+    EXPECT_EQ(tick->interval(), kTickMilliseconds);
+    const GameState& played = board.state();
+    const GameState& expected = byHand.state();
+    EXPECT_EQ(SpinsPlayed(played), 5);
+    EXPECT_EQ(played.LastNumbers, expected.LastNumbers);
+    EXPECT_EQ(played.SpotStake, expected.SpotStake);
+    EXPECT_EQ(played.Balance, expected.Balance);
+    EXPECT_EQ(played.LastWin, expected.LastWin);
+    EXPECT_EQ(played.BallPocket, expected.BallPocket);
+    EXPECT_EQ(played.BallRadius, expected.BallRadius);
+    EXPECT_EQ(played.BallDirection, expected.BallDirection);
+    EXPECT_EQ(board.findChild<QComboBox*>("cmbNumber")->currentText(), " 30");
+}
+
+INSTANTIATE_TEST_SUITE_P(Speeds, AutoplaySpeedTest,
+                         testing::Values(SpeedCase{AutoplaySpeed::Table, true, 24},
+                                         SpeedCase{AutoplaySpeed::Fast, true, 6},
+                                         SpeedCase{AutoplaySpeed::Instant, false, 0}));
+
+struct RuleCase {
+    const char* name;
+    std::int16_t number; // 5 staked straight up on it
+    const char* check;
+    const char* amount; // null for a rule without one
+    int value;
+    int played;
+    AutoplayEnd end;
+};
+
+// clang-format off
+const std::vector<RuleCase> kRuleCases = {
+    {"TheFloorStopsAtItsBalance", kSeventeen, "chkStopBelow", "spnStopBelow", -15, 3, AutoplayEnd::BalanceBelow},
+    {"TheCeilingStopsAtItsBalance", 0, "chkStopAbove", "spnStopAbove", 150, 3, AutoplayEnd::BalanceAbove},
+    {"TheLastWinMarkStops", 0, "chkStopWin", "spnStopWin", 175, 3, AutoplayEnd::LastWinAbove},
+    {"AWonSpinStops", 0, "chkStopOnWin", nullptr, 0, 3, AutoplayEnd::SpinWon},
+    {"AFloorNotReachedLetsEverySpinPlay", kSeventeen, "chkStopBelow", "spnStopBelow", -100, 4, AutoplayEnd::SpinsDone},
+};
+// clang-format on
+
+TEST_F(AutoplayTest, EachStopRuleEndsTheRunAfterTheSpinThatMeetsIt) {
+    for (const RuleCase& c : kRuleCases) {
+        SCOPED_TRACE(c.name);
+        frmBoard table(nullptr, std::make_unique<SequenceRandom>(kPockets));
+        table.show();
+        Put(table, StraightUpSpot(c.number), 5);
+        StartFromDialog(table, 4, ProgressionKind::Flat, AutoplaySpeed::Instant,
+                        [&](dlgAutoplay& d) {
+                            d.findChild<QCheckBox*>(c.check)->setChecked(true);
+                            if (c.amount) {
+                                d.findChild<QSpinBox*>(c.amount)->setValue(c.value);
+                            }
+                        });
+        PlayOut(table);
+        EXPECT_EQ(table.lastAutoplayEnd(), c.end);
+        EXPECT_EQ(SpinsPlayed(table.state()), c.played);
+    }
+}
+
+TEST_F(AutoplayTest, ARefusedStakeEndsTheRunBeforeItsSpinWithTheTablesMessage) {
+    const std::int16_t spot = StraightUpSpot(kSeventeen);
+    const std::int16_t maximum = board.state().limits.SpotMaxBet.at(2).at(spot);
+    ASSERT_EQ(maximum % 10, 0);
+    Put(board, spot, static_cast<std::int16_t>(maximum / 2));
+    BoxLog boxes;
+    StartFromDialog(board, 10, ProgressionKind::Martingale, AutoplaySpeed::Instant);
+    PlayOut(board);
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    ExpectTableMessage(boxes.boxes().front(),
+                       QStringLiteral("Maximum bet allowed is  %1").arg(maximum));
+    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::Refused);
+    EXPECT_EQ(SpinsPlayed(board.state()), 2);
+    EXPECT_EQ(board.state().SpotStake.at(spot), 0) << "the refused stake is not placed";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(ActionOf(board, "actSpin")->isEnabled());
+}
+
+TEST_F(AutoplayTest, AnEmptyLayoutCannotStartAutoplay) {
+    BoxLog boxes;
+    ActionOf(board, "actAutoplay")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    ExpectTableMessage(boxes.boxes().front(),
+                       "Place a bet on the layout before starting autoplay.");
+    EXPECT_FALSE(board.autoplayRunning());
+    EXPECT_EQ(SpinsPlayed(board.state()), 0);
+}
+
+TEST_F(AutoplayTest, IsNotOfferedWhileTheBallRunsByHand) {
+    Put(board, kRedSpot, 10);
+    board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
+    QTest::mouseClick(board.findChild<QWidget*>("cmdSpin"), Qt::LeftButton);
+    EXPECT_FALSE(ActionOf(board, "actAutoplay")->isEnabled());
+    while (board.state().Spinning) {
+        board.tmrDelay_Timer();
+    }
+    EXPECT_TRUE(ActionOf(board, "actAutoplay")->isEnabled());
+}
+
+// The main window shows the run's progress; the table takes no input between
+// spins; Escape stops once the spin under way is settled.
+TEST(AutoplayMainWindowTest, ShowsProgressAndStopsOnEscapeAfterTheSpin) {
+    MainWindow window(std::make_unique<SequenceRandom>(kPockets));
+    window.show();
+    frmBoard& board = *window.board();
+    Put(board, StraightUpSpot(kSeventeen), 5);
+    StartFromDialog(board, 3, ProgressionKind::Martingale, AutoplaySpeed::Table);
+    QAction* autoplay = ActionOf(board, "actAutoplay");
+    EXPECT_EQ(window.statusBar()->currentMessage(), "Autoplay: spin 1 of 3, Martingale x1");
+    EXPECT_EQ(autoplay->text(), "Stop autoplay");
+    EXPECT_TRUE(autoplay->isEnabled());
+    EXPECT_FALSE(ActionOf(board, "actRebet")->isEnabled());
+
+    PlayUntil(board, [&] { return !board.state().Spinning; });
+    QWidget* table10 = board.findChild<QWidget*>("lblTable10");
+    QTest::mouseClick(table10, Qt::LeftButton, {}, table10->rect().center());
+    EXPECT_EQ(board.state().TableIndex, 2) << "no input between autoplay spins";
+    EXPECT_FALSE(ActionOf(board, "actRebet")->isEnabled());
+
+    PlayUntil(board, [&] { return board.state().Spinning; });
+    EXPECT_EQ(window.statusBar()->currentMessage(), "Autoplay: spin 2 of 3, Martingale x2");
+    EXPECT_EQ(board.state().SpotStake.at(StraightUpSpot(kSeventeen)), 10);
+    QTest::keyClick(&board, Qt::Key_Escape);
+    EXPECT_TRUE(board.state().Spinning) << "the spin under way still runs";
+    PlayOut(board);
+    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::PlayerStopped);
+    EXPECT_EQ(SpinsPlayed(board.state()), 2);
+    EXPECT_EQ(window.statusBar()->currentMessage(), "");
+    EXPECT_EQ(autoplay->text(), "&Autoplay...");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(AutoplayTest, StopAutoplayBetweenSpinsEndsTheRunAtOnce) {
+    Put(board, kRedSpot, 10);
+    StartFromDialog(board, 5, ProgressionKind::Flat, AutoplaySpeed::Fast);
+    PlayUntil(board, [&] { return !board.state().Spinning; });
+    ActionOf(board, "actAutoplay")->trigger();
+    EXPECT_FALSE(board.autoplayRunning());
+    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::PlayerStopped);
+    EXPECT_EQ(SpinsPlayed(board.state()), 1);
+    EXPECT_EQ(board.findChild<QTimer*>("tmrDelay")->interval(), kTickMilliseconds);
+}
+
+} // namespace
