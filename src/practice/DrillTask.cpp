@@ -172,14 +172,14 @@ PlacedBet DrawPlaceTask(const GameState& table, int level, std::mt19937& random)
 }
 
 NameTask DrawNameTask(const GameState& table, int level, std::mt19937& random) {
-    NameTask task{DrawPlaced(table, level, random), {}, 0};
+    NameTask task{DrawPlaced(table, level, random), {}, {}, 0};
     const Stakes right = PiecesPerSpot(
         AnnouncedSpots(table.catalogue, task.bet.call.bet, task.bet.call.cover, task.bet.call.neighb));
     std::vector<Stakes> taken{right};
-    std::vector<std::string> titles{task.bet.title};
+    std::vector<BetCall> calls{task.bet.call};
     // Decoys come from every bet: some sector bets share no number with any other sector bet.
     const DrillLevel& every = LevelRules(kLevelCount);
-    while (titles.size() < task.choices.size()) {
+    while (calls.size() < task.choices.size()) {
         const BetCall call = DrawCall(random, every.bets, every.largestEitherSide);
         const Stakes pieces =
             PiecesPerSpot(AnnouncedSpots(table.catalogue, call.bet, call.cover, call.neighb));
@@ -188,12 +188,16 @@ NameTask DrawNameTask(const GameState& table, int level, std::mt19937& random) {
             continue;
         }
         taken.push_back(pieces);
-        titles.push_back(ForecastPress(table, call.bet, call.cover, call.neighb).title);
+        calls.push_back(call);
     }
-    std::shuffle(titles.begin(), titles.end(), random);
-    std::copy(titles.begin(), titles.end(), task.choices.begin());
-    task.right = static_cast<std::size_t>(
-        std::find(titles.begin(), titles.end(), task.bet.title) - titles.begin());
+    std::vector<std::size_t> order{0, 1, 2, 3};
+    std::shuffle(order.begin(), order.end(), random);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const BetCall& call = calls.at(order.at(i));
+        task.calls.at(i) = call;
+        task.choices.at(i) = ForecastPress(table, call.bet, call.cover, call.neighb).title;
+        task.right = order.at(i) == 0 ? i : task.right;
+    }
     return task;
 }
 

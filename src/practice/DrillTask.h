@@ -36,6 +36,7 @@ struct PlacedBet {
 struct NameTask {
     PlacedBet bet;
     std::array<std::string, 4> choices; // bet titles, no two placing the same chips
+    std::array<BetCall, 4> calls;       // the bet each choice names, for its preview
     std::size_t right = 0;              // index of the right choice
 };
 
