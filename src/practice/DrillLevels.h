@@ -12,13 +12,13 @@ inline constexpr int kLevelCount = 4;
 inline constexpr int kMarkWindow = 20; // the pass mark looks at this many latest answers
 
 struct DrillLevel {
-    std::vector<AnnouncedBet> bets;   // the bets a task of this level draws
-    std::vector<std::int16_t> chips;  // chip indexes a piece may be
-    int largestEitherSide = 2;        // for the bets that read "Either Side"
-    int passPercent = 70;             // right within the time, over the window
-    int timeLimitMs = 0;              // 0: no limit
-    bool handChips = false;           // Pay it adds a few chips by hand
-    bool complete = false;            // Pay it adds a complete on one number
+    std::vector<AnnouncedBet> bets;  // the bets a task of this level draws
+    std::vector<std::int16_t> chips; // chip indexes a piece may be
+    int largestEitherSide = 2;       // for the bets that read "Either Side"
+    int passPercent = 70;            // right within the time, over the window
+    int timeLimitMs = 0;             // 0: no limit
+    bool handChips = false;          // Pay it adds a few chips by hand
+    bool complete = false;           // Pay it adds a complete on one number
 };
 
 // Level 1..4; anything else is a programming error and throws.

@@ -79,8 +79,9 @@ Row KeyFields(const char* kind, const LevelKey& key) {
 
 void WriteLevel(std::vector<Row>& rows, const LevelKey& key, const LevelProgress& l) {
     Row row = KeyFields("level", key);
-    for (const std::int64_t v : {std::int64_t{l.tasks}, std::int64_t{l.right}, std::int64_t{l.wrong},
-                                 std::int64_t{l.streak}, std::int64_t{l.bestStreak}, l.totalMs}) {
+    for (const std::int64_t v :
+         {std::int64_t{l.tasks}, std::int64_t{l.right}, std::int64_t{l.wrong},
+          std::int64_t{l.streak}, std::int64_t{l.bestStreak}, l.totalMs}) {
         row.push_back(std::to_string(v));
     }
     row.push_back(Flags(l.latest));
@@ -88,8 +89,8 @@ void WriteLevel(std::vector<Row>& rows, const LevelKey& key, const LevelProgress
     rows.push_back(row);
     for (const auto& [bet, b] : l.bets) {
         Row betRow = KeyFields("bet", key);
-        betRow.insert(betRow.end(), {AnnouncedBetName(bet), std::to_string(b.tasks),
-                                     std::to_string(b.right)});
+        betRow.insert(betRow.end(),
+                      {AnnouncedBetName(bet), std::to_string(b.tasks), std::to_string(b.right)});
         rows.push_back(betRow);
         for (const auto& [spot, times] : b.missed) {
             Row missedRow = KeyFields("missed", key);
@@ -122,7 +123,8 @@ void ReadBet(DrillProgress& p, const Row& row) {
         b.tasks = Count(row.at(4));
         b.right = Count(row.at(5));
     } else {
-        b.missed[static_cast<std::int16_t>(Number(row.at(4), 0, kSpotCount - 1))] = Count(row.at(5));
+        b.missed[static_cast<std::int16_t>(Number(row.at(4), 0, kSpotCount - 1))] =
+            Count(row.at(5));
     }
 }
 
@@ -168,8 +170,9 @@ std::int64_t AverageMs(const LevelProgress& level) {
 }
 
 std::optional<std::int16_t> MostMissed(const BetProgress& bet) {
-    const auto most = std::max_element(bet.missed.begin(), bet.missed.end(),
-                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto most =
+        std::max_element(bet.missed.begin(), bet.missed.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
     if (most == bet.missed.end()) {
         return std::nullopt;
     }
@@ -203,4 +206,14 @@ std::optional<DrillProgress> ReadProgress(const StoredRecords& records) {
         return std::nullopt;
     }
     return progress;
+}
+
+bool RecordAnswer(StoredRecords& records, const DrillAnswer& answer) {
+    auto progress = ReadProgress(records);
+    if (!progress) {
+        return false;
+    }
+    ApplyAnswer(*progress, answer);
+    records = ProgressRecords(*progress);
+    return true;
 }

@@ -29,7 +29,7 @@ struct LevelProgress {
     int tasks = 0;
     int right = 0;
     int wrong = 0;
-    int streak = 0;     // right answers in a row, up to now
+    int streak = 0; // right answers in a row, up to now
     int bestStreak = 0;
     std::int64_t totalMs = 0;
     std::vector<bool> latest; // the last kMarkWindow answers, oldest first: counted toward the mark
@@ -50,8 +50,8 @@ struct DrillAnswer {
     int level = 1;
     AnnouncedBet bet = AnnouncedBet::Tier;
     bool right = false;
-    int milliseconds = 0;                // from the task's display to the answer
-    std::vector<std::int16_t> missed;    // Place it: the spots left off
+    int milliseconds = 0;             // from the task's display to the answer
+    std::vector<std::int16_t> missed; // Place it: the spots left off
 };
 
 void ApplyAnswer(DrillProgress& progress, const DrillAnswer& answer);
@@ -69,3 +69,8 @@ StoredRecords ProgressRecords(const DrillProgress& progress);
 // Rows of unknown kinds are skipped; a known row with a malformed number or
 // the wrong count of fields makes the whole file unreadable (nullopt).
 std::optional<DrillProgress> ReadProgress(const StoredRecords& records);
+
+// The change a store applies to the records it has just re-read: one answer
+// added to whatever is on disk now. False, with the records left as they
+// were, when they are unreadable (the caller then treats the file as such).
+bool RecordAnswer(StoredRecords& records, const DrillAnswer& answer);

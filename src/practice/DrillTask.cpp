@@ -21,7 +21,8 @@ int Uniform(std::mt19937& random, int low, int high) {
 }
 
 template <typename T> T Pick(std::mt19937& random, const std::vector<T>& items) {
-    return items.at(static_cast<std::size_t>(Uniform(random, 0, static_cast<int>(items.size()) - 1)));
+    return items.at(
+        static_cast<std::size_t>(Uniform(random, 0, static_cast<int>(items.size()) - 1)));
 }
 
 BetCall DrawCall(std::mt19937& random, const std::vector<AnnouncedBet>& bets, int largestSide) {
@@ -173,8 +174,8 @@ PlacedBet DrawPlaceTask(const GameState& table, int level, std::mt19937& random)
 
 NameTask DrawNameTask(const GameState& table, int level, std::mt19937& random) {
     NameTask task{DrawPlaced(table, level, random), {}, {}, 0};
-    const Stakes right = PiecesPerSpot(
-        AnnouncedSpots(table.catalogue, task.bet.call.bet, task.bet.call.cover, task.bet.call.neighb));
+    const Stakes right = PiecesPerSpot(AnnouncedSpots(table.catalogue, task.bet.call.bet,
+                                                      task.bet.call.cover, task.bet.call.neighb));
     std::vector<Stakes> taken{right};
     std::vector<BetCall> calls{task.bet.call};
     // Decoys come from every bet: some sector bets share no number with any other sector bet.
@@ -205,8 +206,8 @@ PayTask DrawPayTask(const GameState& table, int level, std::mt19937& random) {
     const DrillLevel& rules = LevelRules(level);
     for (int attempt = 0; attempt < kDrawAttempts; ++attempt) {
         PayTask task{DrawPlaced(table, level, random), {}, 0, {}};
-        GameState state = *PressOnEmptyTable(table, task.bet.call, task.bet.tableIndex,
-                                             task.bet.chipIndex);
+        GameState state =
+            *PressOnEmptyTable(table, task.bet.call, task.bet.tableIndex, task.bet.chipIndex);
         if (!AddChips(state, ExtraSpots(rules, random))) {
             continue;
         }

@@ -28,9 +28,9 @@ struct PlacedBet {
     BetCall call;
     std::int16_t tableIndex = 0;
     std::int16_t chipIndex = 0;
-    std::string title;   // as the forecast names it: "Neighbours of 17, 2 either side"
-    std::string piece;   // "$5 a piece"
-    Stakes stakes{};     // what the press staked, nothing else
+    std::string title; // as the forecast names it: "Neighbours of 17, 2 either side"
+    std::string piece; // "$5 a piece"
+    Stakes stakes{};   // what the press staked, nothing else
 };
 
 struct NameTask {
@@ -41,10 +41,10 @@ struct NameTask {
 };
 
 struct PayTask {
-    PlacedBet bet;        // the call bet alone
-    Stakes stakes{};      // everything on the layout: the call bet and any chips by hand
+    PlacedBet bet;   // the call bet alone
+    Stakes stakes{}; // everything on the layout: the call bet and any chips by hand
     std::int16_t number = 0;
-    std::string text;     // "17 wins"
+    std::string text; // "17 wins"
 };
 
 // The spots a pattern stakes, one piece counted per chip.

@@ -42,10 +42,18 @@ INSTANTIATE_TEST_SUITE_P(
                     TallyCase{"one_wrong", {{false, 2000}}, 0, 1, 0, 0, 2000},
                     TallyCase{"a_wrong_answer_breaks_the_streak",
                               {{true, 1000}, {true, 2000}, {false, 3000}, {true, 6000}},
-                              3, 1, 2, 1, 3000},
+                              3,
+                              1,
+                              2,
+                              1,
+                              3000},
                     TallyCase{"the_best_streak_outlives_a_shorter_one",
                               {{true, 10}, {false, 10}, {true, 10}, {true, 10}, {true, 10}},
-                              4, 1, 3, 3, 10}),
+                              4,
+                              1,
+                              3,
+                              3,
+                              10}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Progress, TwentyQuickRightAnswersPassAndUnlockTheNextLevel) {
@@ -115,6 +123,25 @@ TEST(ProgressFile, TwoWritersInTurnBothKeepTheirAnswers) {
     EXPECT_EQ(l.wrong, 1);
 }
 
+TEST(ProgressFile, AnAnswerIsAddedToTheRecordsOnDisk) {
+    DrillProgress onDisk;
+    ApplyAnswer(onDisk, Answer(true, 1000)); // written meanwhile by another Velmora
+    StoredRecords records = ProgressRecords(onDisk);
+    ASSERT_TRUE(RecordAnswer(records, Answer(false, 2000, 1, AnnouncedBet::Orphns)));
+    const auto now = ReadProgress(records);
+    ASSERT_TRUE(now.has_value());
+    EXPECT_EQ(now->levels.at({Drill::PayIt, 2}).tasks, 1);
+    EXPECT_EQ(now->levels.at({Drill::PayIt, 1}).wrong, 1);
+}
+
+TEST(ProgressFile, AnUnreadableFileIsLeftAsItIs) {
+    StoredRecords records = ProgressRecords({});
+    records.rows.push_back({"level", "pay", "2", "x", "1", "0", "1", "1", "500", "1", "0"});
+    const StoredRecords before = records;
+    EXPECT_FALSE(RecordAnswer(records, Answer(true, 1000)));
+    EXPECT_EQ(records, before);
+}
+
 TEST(ProgressFile, RowsOfUnknownKindsAreSkipped) {
     StoredRecords records = ProgressRecords({});
     records.rows.push_back({"trophy", "gold", "x"});
@@ -140,7 +167,8 @@ TEST_P(MalformedRow, MakesTheWholeFileUnreadable) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, MalformedRow,
     testing::Values(
-        BadRow{"letters_for_tasks", {"level", "pay", "2", "x", "1", "0", "1", "1", "500", "1", "0"}},
+        BadRow{"letters_for_tasks",
+               {"level", "pay", "2", "x", "1", "0", "1", "1", "500", "1", "0"}},
         BadRow{"negative_tasks", {"level", "pay", "2", "-1", "1", "0", "1", "1", "500", "1", "0"}},
         BadRow{"trailing_junk", {"level", "pay", "2", "1", "1", "0", "1", "1", "500ms", "1", "0"}},
         BadRow{"empty_number", {"level", "pay", "2", "", "1", "0", "1", "1", "500", "1", "0"}},

@@ -17,13 +17,20 @@ constexpr int kSweep = 1000;
 // Payout odds from how many numbers a spot covers, not from the catalogue.
 int OddsByWidth(std::size_t width) {
     switch (width) {
-    case 1: return 35;
-    case 2: return 17;
-    case 3: return 11;
-    case 4: return 8;
-    case 6: return 5;
-    case 12: return 2;
-    default: return 1;
+    case 1:
+        return 35;
+    case 2:
+        return 17;
+    case 3:
+        return 11;
+    case 4:
+        return 8;
+    case 6:
+        return 5;
+    case 12:
+        return 2;
+    default:
+        return 1;
     }
 }
 
@@ -48,7 +55,8 @@ void ExpectWholeBet(const GameState& table, const PlacedBet& bet, int level) {
     ASSERT_TRUE(InLevel(level, bet.call.bet)) << bet.title;
     const auto& chips = LevelRules(level).chips;
     ASSERT_NE(std::find(chips.begin(), chips.end(), bet.chipIndex), chips.end());
-    const auto spots = AnnouncedSpots(table.catalogue, bet.call.bet, bet.call.cover, bet.call.neighb);
+    const auto spots =
+        AnnouncedSpots(table.catalogue, bet.call.bet, bet.call.cover, bet.call.neighb);
     ASSERT_FALSE(spots.empty()) << bet.title;
     const Stakes pieces = PiecesPerSpot(spots);
     const std::int16_t value = table.catalogue.ChipValue.at(bet.chipIndex);
