@@ -83,9 +83,4 @@ TEST(LevelUnlock, EachLevelOpensWhenTheOneBeforeIsPassed) {
     EXPECT_TRUE(LevelUnlocked(4, {false, true, true}));
 }
 
-TEST(LevelRules, LevelsOutsideOneToFourAreRefused) {
-    EXPECT_THROW(LevelRules(0), std::out_of_range);
-    EXPECT_THROW(LevelRules(5), std::out_of_range);
-}
-
 } // namespace

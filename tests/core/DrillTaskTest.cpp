@@ -167,13 +167,4 @@ TEST(PayItLevels, HandChipsFromLevelThreeAndACompleteAtLevelFour) {
     EXPECT_GT(withHandChips, 150);
 }
 
-TEST(Drawing, TheSameSeedDrawsTheSameTasks) {
-    const GameState table = StartedTable();
-    std::mt19937 first(5);
-    std::mt19937 second(5);
-    for (int i = 0; i < 50; ++i) {
-        EXPECT_EQ(DrawNameTask(table, 3, first).choices, DrawNameTask(table, 3, second).choices);
-    }
-}
-
 } // namespace
