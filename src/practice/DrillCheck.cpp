@@ -2,6 +2,8 @@
 
 #include "betting/BetNames.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Named(const std::string& word, const std::vector<std::int16_t>& spots) {
@@ -30,8 +32,10 @@ PlaceVerdict CheckPlace(const PlacedBet& task, const Stakes& built) {
         const auto have = built.at(spot);
         if (have < want) {
             v.missing.push_back(spot);
+            const int value = std::max<int>(task.pieceValue, 1);
+            const int pieces = (want - have + value - 1) / value;
             for (const std::int16_t n : SpotNumbers(spot)) {
-                ++v.missingPerNumber.at(static_cast<std::size_t>(n));
+                v.missingPerNumber.at(static_cast<std::size_t>(n)) += pieces;
             }
         } else if (have > want) {
             v.extra.push_back(spot);

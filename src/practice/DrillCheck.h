@@ -14,7 +14,8 @@ struct PlaceVerdict {
     std::vector<std::int16_t> missing; // spots holding less than they should, ascending
     std::vector<std::int16_t> extra;   // spots holding more than they should, ascending
     std::string text;                  // "Right" or "missing split 0/3; extra straight 26"
-    // Per number 0..36, the missing spots that cover it, for marking the layout.
+    // Per number 0..36, the missing pieces that cover it (a part piece counts
+    // whole), for marking the layout as the preview marks a press.
     std::array<int, kNumberCount> missingPerNumber{};
 };
 

@@ -52,11 +52,13 @@ std::optional<PlacedBet> TryPlace(const GameState& table, const BetCall& call,
     if (accepting.empty()) {
         return std::nullopt;
     }
-    PlacedBet placed{call, Pick(random, accepting), chipIndex, {}, {}, {}};
+    PlacedBet placed{
+        call, Pick(random, accepting), chipIndex, table.catalogue.ChipValue.at(chipIndex), {}, {},
+        {}};
     const GameState pressed = *PressOnEmptyTable(table, call, placed.tableIndex, chipIndex);
     placed.stakes = pressed.SpotStake;
     placed.title = ForecastPress(pressed, call.bet, call.cover, call.neighb).title;
-    placed.piece = Dollars(table.catalogue.ChipValue.at(chipIndex)) + " a piece";
+    placed.piece = Dollars(placed.pieceValue) + " a piece";
     return placed;
 }
 

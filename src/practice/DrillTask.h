@@ -28,9 +28,10 @@ struct PlacedBet {
     BetCall call;
     std::int16_t tableIndex = 0;
     std::int16_t chipIndex = 0;
-    std::string title; // as the forecast names it: "Neighbours of 17, 2 either side"
-    std::string piece; // "$5 a piece"
-    Stakes stakes{};   // what the press staked, nothing else
+    std::int16_t pieceValue = 0; // the chip's value
+    std::string title;           // as the forecast names it: "Neighbours of 17, 2 either side"
+    std::string piece;           // "$5 a piece"
+    Stakes stakes{};             // what the press staked, nothing else
 };
 
 struct NameTask {

@@ -23,7 +23,7 @@ std::int16_t SpotCovering(std::vector<std::int16_t> numbers) {
 PlacedBet ZeroGame() {
     const GameState table = StartedTable();
     const BetCall call{AnnouncedBet::Zero, "", "2"};
-    PlacedBet task{call, table::kFive, chip::k5, "Zero", "$5 a piece", {}};
+    PlacedBet task{call, table::kFive, chip::k5, 5, "Zero", "$5 a piece", {}};
     task.stakes = PressOnEmptyTable(table, call, table::kFive, chip::k5)->SpotStake;
     return task;
 }
@@ -64,14 +64,17 @@ INSTANTIATE_TEST_SUITE_P(
                               "missing split 0/3, split 32/35; extra straight 17, straight 26"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PlaceCheck, MissingSpotsAreMarkedOnTheirNumbers) {
-    const PlacedBet task = ZeroGame();
+TEST(PlaceCheck, MissingPiecesAreMarkedOnTheirNumbers) {
+    PlacedBet task = ZeroGame();
+    task.stakes.at(SpotCovering({26})) = 15; // three pieces asked
     Stakes built = task.stakes;
     built.at(SpotCovering({0, 3})) = 0;
+    built.at(SpotCovering({26})) = 4; // two pieces and a part short
     built.at(SpotCovering({17})) = 5; // an extra chip marks nothing
     const PlaceVerdict v = CheckPlace(task, built);
     for (std::int16_t n = 0; n < kNumberCount; ++n) {
-        EXPECT_EQ(v.missingPerNumber.at(n), n == 0 || n == 3 ? 1 : 0) << "number " << n;
+        const int expected = n == 0 || n == 3 ? 1 : n == 26 ? 3 : 0;
+        EXPECT_EQ(v.missingPerNumber.at(n), expected) << "number " << n;
     }
 }
 

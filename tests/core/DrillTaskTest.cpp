@@ -68,6 +68,7 @@ void ExpectWholeBet(const GameState& table, const PlacedBet& bet, int level) {
     for (const std::int16_t spot : spots) {
         ASSERT_FALSE(UpdateChip(fresh, spot, kLeftButton)) << bet.title << " refused";
     }
+    EXPECT_EQ(bet.pieceValue, value);
     EXPECT_EQ(bet.piece, "$" + std::to_string(value) + " a piece");
 }
 
