@@ -64,7 +64,8 @@ void ExpectWholeBet(const GameState& table, const PlacedBet& bet, int level) {
         ASSERT_EQ(bet.stakes.at(s), pieces.at(s) * value) << bet.title << " spot " << s;
     }
     GameState fresh = table;
-    Stake(fresh, spots.front(), bet.tableIndex, bet.chipIndex, 0);
+    SelectTable(fresh, bet.tableIndex);
+    SelectChip(fresh, bet.chipIndex);
     for (const std::int16_t spot : spots) {
         ASSERT_FALSE(UpdateChip(fresh, spot, kLeftButton)) << bet.title << " refused";
     }
