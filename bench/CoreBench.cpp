@@ -2,6 +2,9 @@
 #include "betting/AnnouncedBets.h"
 #include "betting/Selectors.h"
 #include "betting/UpdateChip.h"
+#include "practice/DrillCheck.h"
+#include "practice/DrillTask.h"
+#include "practice/PaySum.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
 #include "wheel/Settlement.h"
@@ -136,6 +139,31 @@ void PlaceBallOnce(benchmark::State& run) {
     }
 }
 BENCHMARK(PlaceBallOnce);
+
+// A drill task drawn and checked, per drill and level; far under a frame.
+void DrillTaskDrawAndCheck(benchmark::State& run, int drill) {
+    const GameState table = StartedTable();
+    const int level = static_cast<int>(run.range(0));
+    std::mt19937 random(1);
+    for (auto _ : run) {
+        if (drill == 0) {
+            const PlacedBet task = DrawPlaceTask(table, level, random);
+            benchmark::DoNotOptimize(CheckPlace(task, task.stakes));
+        } else if (drill == 1) {
+            benchmark::DoNotOptimize(DrawNameTask(table, level, random));
+        } else {
+            const PayTask task = DrawPayTask(table, level, random);
+            benchmark::DoNotOptimize(PaySum(table.catalogue, task.stakes, task.number));
+        }
+    }
+}
+BENCHMARK_CAPTURE(DrillTaskDrawAndCheck, PlaceIt, 0)
+    ->DenseRange(1, 4)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DrillTaskDrawAndCheck, NameIt, 1)
+    ->DenseRange(1, 4)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DrillTaskDrawAndCheck, PayIt, 2)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
