@@ -205,6 +205,20 @@ TEST_F(RacetrackTest, HoveringSeventeenPreviewsItsNeighboursAsTheButtonWould) {
     EXPECT_EQ(Cell(37)->toolTip(), Find<QPushButton>("cmdTier")->toolTip());
 }
 
+// $25 chips at the $1 table: a second Grande places one more chip on the
+// trio 0/2/3, to its 75, and the next is refused.
+TEST_F(RacetrackTest, ARefusalBoxTakesThePreviewAway) {
+    Setup(board, 0, 4, "2");
+    BoxLog boxes;
+    PressStop(39, Qt::LeftButton);
+    Hover(39);
+    ASSERT_EQ(Cell(0)->mark(), 1);
+    PressStop(39, Qt::LeftButton);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(Cell(0)->mark(), 0);
+    EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
+}
+
 TEST_F(RacetrackTest, ASectorMarksItsNumbersTwiceWhereItPutsTwoChips) {
     Hover(39);                     // Grande: two chips on the trio 0/2/3 and the corner 25/26/28/29
     EXPECT_EQ(Cell(0)->mark(), 2); // 0

@@ -4,6 +4,7 @@
 #include "window/common/Artwork.h"
 #include "window/racetrack/TrackCell.h"
 
+#include <QEvent>
 #include <QPainterPath>
 #include <QPalette>
 
@@ -62,6 +63,14 @@ frmRacetrack::frmRacetrack(QWidget* owner, const Catalogue& catalogue)
     for (int stop = 1; stop < kTrackStopCount; ++stop) {
         setTabOrder(m_cells.at(stop - 1), m_cells.at(stop));
     }
+}
+
+// A message box takes the pointer away without always telling the cell under it.
+bool frmRacetrack::event(QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked) {
+        emit stopHovered(-1);
+    }
+    return QWidget::event(event);
 }
 
 void frmRacetrack::AddPockets() {

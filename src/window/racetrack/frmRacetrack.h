@@ -31,6 +31,9 @@ class frmRacetrack : public QWidget {
     void stopHovered(int stop); // -1 once the pointer has left every stop
     void eitherSideStepped(int delta);
 
+  protected:
+    bool event(QEvent* event) override;
+
   private:
     void AddPockets();
     void AddSectors();
