@@ -99,6 +99,7 @@ class AutoplayTest : public ::testing::Test {
 };
 
 struct SpeedCase {
+    const char* name;
     AutoplaySpeed speed;
     bool animated;
     int tickMilliseconds; // while the ball runs
@@ -141,9 +142,10 @@ TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Speeds, AutoplaySpeedTest,
-                         testing::Values(SpeedCase{AutoplaySpeed::Table, true, 24},
-                                         SpeedCase{AutoplaySpeed::Fast, true, 6},
-                                         SpeedCase{AutoplaySpeed::Instant, false, 0}));
+                         testing::Values(SpeedCase{"Table", AutoplaySpeed::Table, true, 24},
+                                         SpeedCase{"Fast", AutoplaySpeed::Fast, true, 6},
+                                         SpeedCase{"Instant", AutoplaySpeed::Instant, false, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct RuleCase {
     const char* name;

@@ -66,8 +66,9 @@ int PauseAfterSpin(AutoplaySpeed speed) {
 
 void frmBoard::CreateAutoplay() {
     m_actAutoplay = new QAction(kAutoplayText, this);
+    // No key of its own (Escape stops a run), so it need not be one of the
+    // table's keyboard actions; the main window lists it by name.
     m_actAutoplay->setObjectName(QStringLiteral("actAutoplay"));
-    addAction(m_actAutoplay);
     connect(m_actAutoplay, &QAction::triggered, this, &frmBoard::actAutoplay_Triggered);
     m_tmrAutoplay = new QTimer(this);
     m_tmrAutoplay->setObjectName(QStringLiteral("tmrAutoplay"));
