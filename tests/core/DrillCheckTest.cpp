@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PlaceCase{"missing_and_extra",
                               {{{0, 3}, 0}, {{32, 35}, 0}, {{26}, 10}, {{17}, 5}},
                               "missing split 0/3, split 32/35; extra straight 17, straight 26"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PlaceCheck, MissingPiecesAreMarkedOnTheirNumbers) {
     PlacedBet task = ZeroGame();
@@ -122,6 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
                             {"black: 1 x $5 = $5", "split 17/20: 17 x $20 = $340"}},
                     PayCase{"red_5_wins_nothing", 5, 0, {}},
                     PayCase{"zero_wins_nothing", 0, 0, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

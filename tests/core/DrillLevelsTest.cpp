@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkCase{"level3_18_of_20_falls_short", 3, 25, 18, false},
                     MarkCase{"level4_needs_all_20_for_98_percent", 4, 20, 20, true},
                     MarkCase{"level4_19_of_20_falls_short", 4, 20, 19, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PassMark, OnlyTheLatestTwentyCount) {
     std::vector<bool> latest(kMarkWindow, true);
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TimeCase{"level3_past_15_s", 3, true, 15'001, false},
                     TimeCase{"level4_at_10_s", 4, true, 10'000, true},
                     TimeCase{"level4_past_10_s", 4, true, 10'001, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LevelUnlock, EachLevelOpensWhenTheOneBeforeIsPassed) {
     EXPECT_TRUE(LevelUnlocked(1, {}));

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                               3,
                               3,
                               10}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Progress, TwentyQuickRightAnswersPassAndUnlockTheNextLevel) {
     DrillProgress p;
@@ -179,6 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"too_few_fields", {"level", "pay", "2", "1"}},
         BadRow{"unknown_bet", {"bet", "place", "1", "Jackpot", "1", "1"}},
         BadRow{"spot_past_the_layout", {"missed", "place", "1", "Tier", "157", "1"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

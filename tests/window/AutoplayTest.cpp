@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Speeds, AutoplaySpeedTest,
                          testing::Values(SpeedCase{"Table", AutoplaySpeed::Table, true, 24},
                                          SpeedCase{"Fast", AutoplaySpeed::Fast, true, 6},
                                          SpeedCase{"Instant", AutoplaySpeed::Instant, false, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct RuleCase {
     const char* name;
