@@ -1,0 +1,130 @@
+#include "strategy/Simulator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// The stake of a spin, or nothing if the bankroll cannot cover it.
+bool Covered(std::int64_t multiplier, std::int64_t staked, std::int64_t bankroll,
+             std::int64_t& stake) {
+    return !__builtin_mul_overflow(multiplier, staked, &stake) && stake <= bankroll;
+}
+
+double Percent(std::int64_t count, std::int64_t total) {
+    return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
+}
+
+// The one loop of a session, with the spin report compiled in only when asked.
+template <class OnSpin>
+SessionResult Play(const LayoutReturn& layout, const SimulationSettings& settings,
+                   PocketStream& stream, OnSpin&& onSpin) {
+    SessionResult result;
+    Progression progression(settings.progression);
+    std::int64_t bankroll = settings.bankroll;
+    std::int64_t peak = bankroll;
+    const std::int64_t goal = settings.bankroll + settings.target;
+    for (; result.spins < settings.spinsPerSession; ++result.spins) {
+        const std::int64_t m = progression.Multiplier();
+        std::int64_t stake = 0;
+        if (!Covered(m, layout.Staked(), bankroll, stake)) {
+            result.end = SessionEnd::Broke;
+            break;
+        }
+        if (!layout.Accepted(m)) {
+            result.end = SessionEnd::Stopped;
+            break;
+        }
+        const int number = stream.Next();
+        const std::int64_t before = bankroll;
+        bankroll += m * layout.Back(number) - stake;
+        result.wagered += stake;
+        peak = std::max(peak, bankroll);
+        result.drawdown = std::max(result.drawdown, peak - bankroll);
+        if (settings.progression != ProgressionKind::Flat) {
+            progression.After(OutcomeOf(before, bankroll));
+        }
+        onSpin(SpinRecord{number, m, bankroll});
+        if (settings.target > 0 && bankroll >= goal) {
+            result.end = SessionEnd::Target;
+            ++result.spins;
+            break;
+        }
+    }
+    result.finalBankroll = bankroll;
+    return result;
+}
+
+} // namespace
+
+Simulator::Simulator(LayoutReturn layout, SimulationSettings settings)
+    : m_layout(std::move(layout)), m_settings(settings) {}
+
+std::int64_t Simulator::BlockCount() const {
+    return (m_settings.sessions + kBlockSessions - 1) / kBlockSessions;
+}
+
+SessionResult Simulator::RunSession(PocketStream& stream,
+                                    const std::function<void(const SpinRecord&)>& onSpin) const {
+    if (!onSpin) {
+        return Play(m_layout, m_settings, stream, [](const SpinRecord&) {});
+    }
+    return Play(m_layout, m_settings, stream, onSpin);
+}
+
+BlockResult Simulator::RunBlock(std::int64_t block) const {
+    BlockResult result;
+    PocketStream stream(m_settings.seed, static_cast<std::uint64_t>(block));
+    const std::int64_t first = block * kBlockSessions;
+    const std::int64_t last = std::min(first + kBlockSessions, m_settings.sessions);
+    for (std::int64_t session = first; session < last; ++session) {
+        if (session >= kPathSessions) {
+            result.sessions.push_back(RunSession(stream));
+            continue;
+        }
+        std::vector<std::int64_t> path{m_settings.bankroll};
+        result.sessions.push_back(RunSession(
+            stream, [&path](const SpinRecord& spin) { path.push_back(spin.bankrollAfter); }));
+        result.paths.push_back(std::move(path));
+    }
+    return result;
+}
+
+SimulationSummary Simulator::Summarise(const std::vector<BlockResult>& blocks) const {
+    SimulationSummary summary;
+    std::int64_t broke = 0;
+    std::int64_t target = 0;
+    std::int64_t stopped = 0;
+    for (const BlockResult& block : blocks) {
+        for (const SessionResult& session : block.sessions) {
+            summary.wagered += session.wagered;
+            summary.drawdown = std::max(summary.drawdown, session.drawdown);
+            summary.finals.push_back(session.finalBankroll);
+            broke += session.end == SessionEnd::Broke ? 1 : 0;
+            target += session.end == SessionEnd::Target ? 1 : 0;
+            stopped += session.end == SessionEnd::Stopped ? 1 : 0;
+        }
+        summary.paths.insert(summary.paths.end(), block.paths.begin(), block.paths.end());
+    }
+    summary.sessions = static_cast<std::int64_t>(summary.finals.size());
+    summary.expectedLoss = static_cast<double>(summary.wagered) / 37.0;
+    std::int64_t finalSum = 0;
+    for (const std::int64_t value : summary.finals) {
+        finalSum += value;
+    }
+    summary.actualLoss = summary.sessions * m_settings.bankroll - finalSum;
+    summary.brokePercent = Percent(broke, summary.sessions);
+    summary.targetPercent = Percent(target, summary.sessions);
+    summary.stoppedPercent = Percent(stopped, summary.sessions);
+    if (summary.sessions > 0) {
+        summary.finalMean = static_cast<double>(finalSum) / static_cast<double>(summary.sessions);
+        double square = 0.0;
+        for (const std::int64_t value : summary.finals) {
+            const double d = static_cast<double>(value) - summary.finalMean;
+            square += d * d;
+        }
+        summary.finalDeviation = std::sqrt(square / static_cast<double>(summary.sessions));
+    }
+    return summary;
+}
