@@ -73,12 +73,15 @@ SessionResult Simulator::RunSession(PocketStream& stream,
     return Play(m_layout, m_settings, stream, onSpin);
 }
 
-BlockResult Simulator::RunBlock(std::int64_t block) const {
+BlockResult Simulator::RunBlock(std::int64_t block, const std::atomic<bool>* cancel) const {
     BlockResult result;
     PocketStream stream(m_settings.seed, static_cast<std::uint64_t>(block));
     const std::int64_t first = block * kBlockSessions;
     const std::int64_t last = std::min(first + kBlockSessions, m_settings.sessions);
     for (std::int64_t session = first; session < last; ++session) {
+        if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+            break;
+        }
         if (session >= kPathSessions) {
             result.sessions.push_back(RunSession(stream));
             continue;
@@ -127,4 +130,21 @@ SimulationSummary Simulator::Summarise(const std::vector<BlockResult>& blocks) c
         summary.finalDeviation = std::sqrt(square / static_cast<double>(summary.sessions));
     }
     return summary;
+}
+
+Histogram BinFinals(const std::vector<std::int64_t>& finals, int bins) {
+    Histogram histogram;
+    if (finals.empty() || bins < 1) {
+        return histogram;
+    }
+    const auto [low, high] = std::minmax_element(finals.begin(), finals.end());
+    histogram.low = *low;
+    // Rounded up so the highest final falls in the last bin, not past it.
+    histogram.width = std::max<std::int64_t>(1, (*high - *low + bins) / bins);
+    const std::int64_t used = (*high - *low) / histogram.width + 1;
+    histogram.counts.assign(static_cast<std::size_t>(used), 0);
+    for (const std::int64_t value : finals) {
+        ++histogram.counts[static_cast<std::size_t>((value - *low) / histogram.width)];
+    }
+    return histogram;
 }

@@ -4,6 +4,7 @@
 #include "strategy/PocketStream.h"
 #include "strategy/Progression.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -67,8 +68,10 @@ class Simulator {
 
     const SimulationSettings& settings() const { return m_settings; }
     std::int64_t BlockCount() const;
-    // Blocks are independent: any thread may run any block, in any order.
-    BlockResult RunBlock(std::int64_t block) const;
+    // Blocks are independent: any thread may run any block, in any order. A
+    // cancel seen between sessions ends the block early; its result is then
+    // not to be summarised.
+    BlockResult RunBlock(std::int64_t block, const std::atomic<bool>* cancel = nullptr) const;
     // One session from its stream; each spin is reported if asked.
     SessionResult RunSession(PocketStream& stream,
                              const std::function<void(const SpinRecord&)>& onSpin = {}) const;
@@ -79,3 +82,12 @@ class Simulator {
     LayoutReturn m_layout;
     SimulationSettings m_settings;
 };
+
+// Final bankrolls counted in equal bins from the lowest to the highest; a
+// run whose finals are all alike fills one bin.
+struct Histogram {
+    std::int64_t low = 0;
+    std::int64_t width = 1;
+    std::vector<std::int64_t> counts;
+};
+Histogram BinFinals(const std::vector<std::int64_t>& finals, int bins);

@@ -192,3 +192,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
+
+namespace {
+
+struct BinCase {
+    std::vector<std::int64_t> finals;
+    int bins;
+    std::int64_t low;
+    std::int64_t width;
+    std::vector<std::int64_t> counts;
+};
+
+class FinalBins : public testing::TestWithParam<BinCase> {};
+
+TEST_P(FinalBins, CountEveryFinalOnce) {
+    const BinCase& c = GetParam();
+    const Histogram histogram = BinFinals(c.finals, c.bins);
+    EXPECT_EQ(histogram.low, c.low);
+    EXPECT_EQ(histogram.width, c.width);
+    EXPECT_EQ(histogram.counts, c.counts);
+}
+
+// Finals, bins; then the lowest, the width and the counts, worked by hand.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FinalBins,
+    testing::Values(BinCase{{}, 5, 0, 1, {}}, BinCase{{700, 700, 700}, 4, 700, 1, {3}},
+                    BinCase{{0, 10, 20, 30, 40}, 4, 0, 11, {2, 1, 1, 1}},
+                    BinCase{{-50, 0, 49, 50, 150}, 2, -50, 101, {4, 1}},
+                    BinCase{{1, 2, 3, 4}, 10, 1, 1, {1, 1, 1, 1}}));
+
+} // namespace

@@ -91,6 +91,7 @@ void frmBoard::ConnectHandlers() {
     ConnectAnnouncedButtons();
     ConnectSpin();
     CreateActions();
+    CreateStrategyAction();
 }
 
 void frmBoard::Form_Load() {

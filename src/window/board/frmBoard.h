@@ -19,6 +19,7 @@ class HelpViewer;
 class InputBlocker;
 class Picture;
 class frmStatistics;
+class frmStrategy;
 class AnnouncedPreview;
 class QAction;
 class QPushButton;
@@ -96,6 +97,12 @@ class frmBoard : public QWidget {
     void BeginRound();
     void EndRound(std::int16_t number, std::int32_t spinWin);
     void FollowTableChange();
+
+    // The strategy tester (frmBoardStrategy.cpp), built on first use.
+    void CreateStrategyAction();
+    void actStrategy_Triggered();
+    QAction* m_actStrategy = nullptr;
+    QPointer<frmStrategy> m_frmStrategy;
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not
