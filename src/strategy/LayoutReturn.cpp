@@ -51,7 +51,7 @@ void LayoutReturn::FillBack(const Catalogue& catalogue,
 // it too, so the table is asked only up to there.
 void LayoutReturn::FillAccepted(const TableLimits& limits, std::int16_t table,
                                 const std::array<std::int16_t, kSpotCount>& stakes) {
-    m_accepted.assign(kMultiplierLimit, false);
+    m_accepted.assign(kMultiplierLimit, 0);
     std::vector<std::int16_t> staked;
     for (std::int16_t s = 0; s < kSpotCount; ++s) {
         if (stakes[static_cast<std::size_t>(s)] > 0) {
@@ -63,7 +63,7 @@ void LayoutReturn::FillAccepted(const TableLimits& limits, std::int16_t table,
         if (refusal == RefusalKind::Maximum) {
             return;
         }
-        m_accepted[static_cast<std::size_t>(m)] = !refusal.has_value();
+        m_accepted[static_cast<std::size_t>(m)] = refusal.has_value() ? 0 : 1;
     }
 }
 

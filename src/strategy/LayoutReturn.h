@@ -23,11 +23,12 @@ class LayoutReturn {
     std::int64_t Staked() const { return m_staked; }
     // What the base layout hands back when the number comes.
     std::int64_t Back(int number) const { return m_back[static_cast<std::size_t>(number)]; }
+    const std::array<std::int64_t, kNumberCount>& Backs() const { return m_back; }
     // True when the table accepts every stake of the layout scaled by m, each
     // tested as the table tests a stake.
     bool Accepted(std::int64_t multiplier) const {
         return multiplier > 0 && multiplier < kMultiplierLimit &&
-               m_accepted[static_cast<std::size_t>(multiplier)];
+               m_accepted[static_cast<std::size_t>(multiplier)] != 0;
     }
     // Variance of one base spin's outcome, for the spread of a flat run.
     double Variance() const;
@@ -39,5 +40,5 @@ class LayoutReturn {
 
     std::array<std::int64_t, kNumberCount> m_back{};
     std::int64_t m_staked = 0;
-    std::vector<bool> m_accepted; // by multiplier, 0..kMultiplierLimit - 1
+    std::vector<std::uint8_t> m_accepted; // by multiplier, 0..kMultiplierLimit - 1
 };

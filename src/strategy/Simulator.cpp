@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -16,10 +17,47 @@ double Percent(std::int64_t count, std::int64_t total) {
     return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
 }
 
-// The one loop of a session, with the spin report compiled in only when asked.
+// A flat session stakes one amount throughout: tested once, not every spin.
+template <class OnSpin>
+SessionResult PlayFlat(const LayoutReturn& layout, const SimulationSettings& settings,
+                       PocketStream& stream, OnSpin&& onSpin) {
+    SessionResult result;
+    std::int64_t bankroll = settings.bankroll;
+    std::int64_t peak = bankroll;
+    const std::int64_t goal = settings.target > 0 ? settings.bankroll + settings.target
+                                                  : std::numeric_limits<std::int64_t>::max();
+    const std::int64_t stake = layout.Staked();
+    const std::array<std::int64_t, kNumberCount>& back = layout.Backs();
+    if (!layout.Accepted(1)) {
+        result.end = stake > bankroll ? SessionEnd::Broke : SessionEnd::Stopped;
+    }
+    for (; result.end == SessionEnd::Spins && result.spins < settings.spinsPerSession;) {
+        if (stake > bankroll) {
+            result.end = SessionEnd::Broke;
+            break;
+        }
+        const int number = stream.Next();
+        bankroll += back[static_cast<std::size_t>(number)] - stake;
+        ++result.spins;
+        peak = std::max(peak, bankroll);
+        result.drawdown = std::max(result.drawdown, peak - bankroll);
+        onSpin(SpinRecord{number, 1, bankroll});
+        if (bankroll >= goal) {
+            result.end = SessionEnd::Target;
+        }
+    }
+    result.wagered = stake * result.spins;
+    result.finalBankroll = bankroll;
+    return result;
+}
+
+// Any progression: the multiplier of each spin is tested as it comes.
 template <class OnSpin>
 SessionResult Play(const LayoutReturn& layout, const SimulationSettings& settings,
                    PocketStream& stream, OnSpin&& onSpin) {
+    if (settings.progression == ProgressionKind::Flat) {
+        return PlayFlat(layout, settings, stream, onSpin);
+    }
     SessionResult result;
     Progression progression(settings.progression);
     std::int64_t bankroll = settings.bankroll;
@@ -42,9 +80,7 @@ SessionResult Play(const LayoutReturn& layout, const SimulationSettings& setting
         result.wagered += stake;
         peak = std::max(peak, bankroll);
         result.drawdown = std::max(result.drawdown, peak - bankroll);
-        if (settings.progression != ProgressionKind::Flat) {
-            progression.After(OutcomeOf(before, bankroll));
-        }
+        progression.After(OutcomeOf(before, bankroll));
         onSpin(SpinRecord{number, m, bankroll});
         if (settings.target > 0 && bankroll >= goal) {
             result.end = SessionEnd::Target;
