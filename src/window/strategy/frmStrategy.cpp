@@ -30,7 +30,7 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kResultRows = {{
     {"lblDrawdown", "Worst fall from a peak"},
 }};
 
-constexpr int kHistogramBins = 20;
+constexpr int kHistogramBins = 10; // few enough that every bin keeps its label
 constexpr int kPathPoints = 400; // a path is thinned to about this many points
 
 QSpinBox* SpinBox(QWidget* parent, const char* name, int low, int high, int value) {
