@@ -31,7 +31,7 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kResultRows = {{
 }};
 
 constexpr int kHistogramBins = 10; // few enough that every bin keeps its label
-constexpr int kPathPoints = 400; // a path is thinned to about this many points
+constexpr int kPathPoints = 400;   // a path is thinned to about this many points
 
 QSpinBox* SpinBox(QWidget* parent, const char* name, int low, int high, int value) {
     auto* box = new QSpinBox(parent);
