@@ -84,7 +84,7 @@ frmStrategy::frmStrategy(QWidget* owner) : QWidget(owner, Qt::Window) {
         m_lblState->setText(QStringLiteral("Cancelled."));
     });
     SetRunning(false);
-    resize(760, 900);
+    resize(1100, 900); // wide enough for every bar label of the histogram
 }
 
 void frmStrategy::CreateInputs() {
