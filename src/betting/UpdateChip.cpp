@@ -15,23 +15,8 @@ std::int16_t StakeChange(const GameState& state, std::int16_t iButton) {
     return iButton == kRightButton ? static_cast<std::int16_t>(-chip) : std::int16_t{0};
 }
 
-// Checked in this order so the player hears of the multiple first: a chip that
-// breaks both the multiple and a bound names the multiple.
 std::optional<Refusal> TestLimits(const GameState& state, std::int16_t iCount, std::int16_t stake) {
-    const auto table = static_cast<std::size_t>(state.TableIndex);
-    const std::int16_t multiple = state.limits.TableMultiple.at(table);
-    const std::int16_t maximum = state.limits.SpotMaxBet.at(table).at(iCount);
-    const std::int16_t minimum = state.limits.SpotMinBet.at(table).at(iCount);
-    if (stake % multiple != 0) {
-        return Refusal{RefusalKind::Multiple, multiple};
-    }
-    if (stake > maximum) {
-        return Refusal{RefusalKind::Maximum, maximum};
-    }
-    if (stake < minimum) {
-        return Refusal{RefusalKind::Minimum, minimum};
-    }
-    return std::nullopt;
+    return TestStake(state.limits, state.TableIndex, iCount, stake);
 }
 
 // Only the old stake goes back: a chip worth more than the stake clears it.
@@ -55,6 +40,26 @@ void AcceptStake(GameState& state, std::int16_t iCount, std::int16_t stake, std:
 }
 
 } // namespace
+
+// Checked in this order so the player hears of the multiple first: a chip that
+// breaks both the multiple and a bound names the multiple.
+std::optional<Refusal> TestStake(const TableLimits& limits, std::int16_t table, std::int16_t spot,
+                                 std::int16_t stake) {
+    const auto t = static_cast<std::size_t>(table);
+    const std::int16_t multiple = limits.TableMultiple.at(t);
+    const std::int16_t maximum = limits.SpotMaxBet.at(t).at(spot);
+    const std::int16_t minimum = limits.SpotMinBet.at(t).at(spot);
+    if (stake % multiple != 0) {
+        return Refusal{RefusalKind::Multiple, multiple};
+    }
+    if (stake > maximum) {
+        return Refusal{RefusalKind::Maximum, maximum};
+    }
+    if (stake < minimum) {
+        return Refusal{RefusalKind::Minimum, minimum};
+    }
+    return std::nullopt;
+}
 
 std::string RefusalText(const Refusal& refusal) {
     switch (refusal.kind) {

@@ -24,6 +24,11 @@ struct Refusal {
 // The message box text, e.g. "Minimum bet allowed is  5" (two blanks).
 std::string RefusalText(const Refusal& refusal);
 
+// How the table tests a new stake of 1 or more on a spot: the multiple, then
+// the maximum, then the minimum. UpdateChip's test, open to the simulator.
+std::optional<Refusal> TestStake(const TableLimits& limits, std::int16_t table, std::int16_t spot,
+                                 std::int16_t stake);
+
 // The one funnel for every change of a stake. Button 1 adds the selected
 // chip, 2 takes its value off, anything else changes nothing but re-tests the
 // stake. A new stake of 0 or less clears the spot untested. Leaves the outcome

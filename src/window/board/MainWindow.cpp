@@ -42,6 +42,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(BoardAction(*m_board, "actStatistics"));
     view->addAction(BoardAction(*m_board, "actRacetrack"));
+    view->addAction(BoardAction(*m_board, "actStrategy"));
     // The table keeps its fixed size; the window is that plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

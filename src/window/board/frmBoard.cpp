@@ -93,6 +93,7 @@ void frmBoard::ConnectHandlers() {
     CreateActions();
     CreateRacetrack();
     CreateAutoplay();
+    CreateStrategyAction();
 }
 
 void frmBoard::Form_Load() {

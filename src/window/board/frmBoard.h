@@ -23,6 +23,7 @@ class InputBlocker;
 class Picture;
 class frmStatistics;
 class frmRacetrack;
+class frmStrategy;
 class AnnouncedPreview;
 class QAction;
 class QPushButton;
@@ -142,6 +143,11 @@ class frmBoard : public QWidget {
     QAction* m_actAutoplay = nullptr;
     QTimer* m_tmrAutoplay = nullptr; // the pause between two spins
     QObject* m_autoplayKeys = nullptr;
+    // The strategy tester (frmBoardStrategy.cpp), built on first use.
+    void CreateStrategyAction();
+    void actStrategy_Triggered();
+    QAction* m_actStrategy = nullptr;
+    QPointer<frmStrategy> m_frmStrategy;
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "table/GameState.h"
+
+#include <QStringList>
+
+#include <cstdint>
+
+// The tester's inputs, kept apart from the simulator's header: that one and
+// the table window's cannot meet in one file (two types named SpinOutcome).
+struct TesterInputs {
+    int sessions;
+    int spins;
+    int bankroll;
+    int target;
+    int progression; // index in the progression list
+    int seed;
+};
+
+// The core's own figures for the table's layout, as the tester words them:
+// staked, actual loss, broke share, worst fall.
+QStringList CoreFigures(const GameState& table, const TesterInputs& inputs);

@@ -1,0 +1,110 @@
+#include "PlayerPresses.h"
+
+#include "StrategyFigures.h"
+#include "table/GameState.h"
+#include "window/strategy/frmStrategy.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+class StrategyWindowTest : public BoardTest {
+  protected:
+    // Straight 17, split 17/20 and red at the "$5" table, through the table's funnel.
+    void PlaceLayout() {
+        GameState& state = board.stateForTest();
+        for (const auto& [spot, stake] : {std::pair{91, 5}, {92, 10}, {153, 20}}) {
+            ASSERT_FALSE(
+                StakeTo(state, static_cast<std::int16_t>(spot), static_cast<std::int16_t>(stake)));
+        }
+        board.RedrawAllSpots();
+        board.RedrawTotals();
+    }
+    QWidget* Open() {
+        board.findChild<QAction*>("actStrategy")->trigger();
+        return board.findChild<QWidget*>("frmStrategy");
+    }
+    void Set(QWidget* tester, const TesterInputs& s) {
+        tester->findChild<QSpinBox*>("spnSessions")->setValue(s.sessions);
+        tester->findChild<QSpinBox*>("spnSessionSpins")->setValue(s.spins);
+        tester->findChild<QSpinBox*>("spnBankroll")->setValue(s.bankroll);
+        tester->findChild<QSpinBox*>("spnTarget")->setValue(s.target);
+        tester->findChild<QSpinBox*>("spnSeed")->setValue(s.seed);
+        tester->findChild<QComboBox*>("cmbProgression")->setCurrentIndex(s.progression);
+    }
+    static QString Text(QWidget* tester, const char* name) {
+        return tester->findChild<QLabel*>(name)->text();
+    }
+    static QWidget* Run(QWidget* tester) {
+        auto* run = tester->findChild<QPushButton*>("cmdRun");
+        QTest::mouseClick(run, Qt::LeftButton);
+        return run;
+    }
+};
+
+TEST_F(StrategyWindowTest, AnEmptyLayoutIsRefusedInOneSentence) {
+    const BoxLog log;
+    EXPECT_EQ(Open(), nullptr);
+    ASSERT_EQ(log.boxes().size(), 1U);
+    ExpectTableMessage(log.boxes()[0], "Place some chips first: the tester plays the stakes "
+                                       "lying on the table.");
+}
+
+// The figures shown are the core's for the same inputs, on one thread and
+// on four, and the table's own money, stakes and history are untouched.
+TEST_F(StrategyWindowTest, ShowsTheSameFiguresOnAnyThreadsAndLeavesTheTableAlone) {
+    PlaceLayout();
+    const GameState before = board.state();
+    QWidget* tester = Open();
+    ASSERT_NE(tester, nullptr);
+    const TesterInputs inputs{700, 200, 500, 150, 1, 31}; // Martingale
+    Set(tester, inputs);
+    const QStringList expected = CoreFigures(before, inputs);
+    QStringList shown[2];
+    for (const int threads : {1, 4}) {
+        static_cast<frmStrategy*>(tester)->SetThreadCount(threads);
+        QWidget* run = Run(tester);
+        QTRY_VERIFY_WITH_TIMEOUT(run->isEnabled(), 30000);
+        QStringList& texts = shown[threads == 1 ? 0 : 1];
+        for (const char* name : {"lblWagered", "lblExpectedLoss", "lblActualLoss", "lblBroke",
+                                 "lblTarget", "lblStopped", "lblFinal", "lblDrawdown"}) {
+            texts << Text(tester, name);
+        }
+    }
+    EXPECT_EQ(shown[0], shown[1]);
+    EXPECT_EQ((QStringList{shown[0].at(0), shown[0].at(2), shown[0].at(3), shown[0].at(7)}),
+              expected);
+    auto* bar = tester->findChild<QProgressBar*>("barProgress");
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(board.state().Balance, before.Balance);
+    EXPECT_EQ(board.state().BetTotal, before.BetTotal);
+    EXPECT_EQ(board.state().SpotStake, before.SpotStake);
+    EXPECT_EQ(board.state().LastNumbers, before.LastNumbers);
+}
+
+// A run far too long to wait for: the window answers while it runs, and
+// Cancel gives the inputs back at once.
+TEST_F(StrategyWindowTest, CancelStopsALongRun) {
+    PlaceLayout();
+    QWidget* tester = Open();
+    ASSERT_NE(tester, nullptr);
+    Set(tester, {100000, 100000, 1000000000, 0, 0, 5});
+    QWidget* run = Run(tester);
+    EXPECT_FALSE(run->isEnabled());
+    EXPECT_FALSE(tester->findChild<QSpinBox*>("spnSeed")->isEnabled());
+    QTest::qWait(50); // the event loop turns while the workers play
+    QTest::mouseClick(tester->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    EXPECT_TRUE(run->isEnabled());
+    EXPECT_EQ(Text(tester, "lblState"), "Cancelled.");
+    auto* bar = tester->findChild<QProgressBar*>("barProgress");
+    EXPECT_LT(bar->value(), bar->maximum());
+}
+
+} // namespace
