@@ -71,6 +71,10 @@ QString NotALibrary() {
     return path;
 }
 
+std::string MissingName(const ::testing::TestParamInfo<MissingCase>& row) {
+    return row.param.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, MissingModuleTest,
     ::testing::Values(MissingCase{"NoPathAtAll", {}},
@@ -79,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MissingCase{"AFileThatIsNoLibrary", {NotALibrary()}},
                       // A real library, but without the module's entry point.
                       MissingCase{"ALibraryWithoutTheEntry", {QStringLiteral("libQt6Core.so.6")}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    MissingName);
 
 TEST(ChartLoading, TheBuiltModuleIsAmongThePlacesLookedAt) {
     const QStringList paths = ChartModulePaths(QStringLiteral("/opt/velmora/bin"));

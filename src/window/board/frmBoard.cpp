@@ -2,12 +2,13 @@
 
 #include "table/RandomSource.h"
 #include "wheel/Spin.h"
-#include "window/common/Artwork.h"
 #include "window/board/BoardLayout.h"
-#include "window/common/ClickLabel.h"
 #include "window/board/ControlFactory.h"
-#include "window/help/HelpViewer.h"
+#include "window/common/Artwork.h"
+#include "window/common/ClickLabel.h"
 #include "window/common/Picture.h"
+#include "window/common/WindowPlaces.h"
+#include "window/help/HelpViewer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,6 +45,8 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     ConnectHandlers();
     Form_Load();
     ConnectTeaching();
+    // After the constructor, so the table is shown first and the game starts as ever.
+    QTimer::singleShot(0, this, &frmBoard::ReopenWindows);
 }
 
 frmBoard::~frmBoard() = default;
@@ -141,6 +144,7 @@ void frmBoard::cmdHelp_Click() {
     if (!m_helpViewer) {
         m_helpViewer = new HelpViewer(this);
         m_helpViewer->move(window()->frameGeometry().topRight() + QPoint(8, 0));
+        WindowPlaces::Track(m_helpViewer, m_helpViewer->objectName());
     }
     m_helpViewer->showFile(HelpViewer::DefaultPath());
 }
