@@ -2,13 +2,13 @@
 
 #include "table/RandomSource.h"
 #include "wheel/Spin.h"
-#include "window/board/BoardLayout.h"
-#include "window/board/ControlFactory.h"
 #include "window/common/Artwork.h"
+#include "window/board/BoardLayout.h"
 #include "window/common/ClickLabel.h"
+#include "window/board/ControlFactory.h"
+#include "window/help/HelpViewer.h"
 #include "window/common/Picture.h"
 #include "window/common/WindowPlaces.h"
-#include "window/help/HelpViewer.h"
 
 #include <QComboBox>
 #include <QLabel>
