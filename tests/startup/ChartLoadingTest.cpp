@@ -2,7 +2,6 @@
 // map shows was loaded by the program itself: no chart library before the
 // first chart, the chart module and library once the statistics are shown.
 #include "window/board/MainWindow.h"
-#include "window/common/AppIcon.h"
 #include "window/common/Charts.h"
 
 #include <gtest/gtest.h>
@@ -95,16 +94,3 @@ TEST(ChartLoading, TheBuiltModuleIsAmongThePlacesLookedAt) {
 }
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    const QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-    QApplication app(argc, argv);
-    ApplyAppIdentity();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

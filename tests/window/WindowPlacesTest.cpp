@@ -38,13 +38,9 @@ void OpenHelp(frmBoard& board) {
     board.findChild<QPushButton*>(QStringLiteral("cmdHelp"))->click();
 }
 
-// Each test starts without remembered places and leaves none behind, so the
-// other window tests meet the table as ever.
+// Each test starts without remembered places (tests/window/main.cpp).
 class WindowPlacesTest : public ::testing::TestWithParam<ExtraWindow> {
   protected:
-    WindowPlacesTest() { QFile::remove(PlacesFile()); }
-    ~WindowPlacesTest() override { QFile::remove(PlacesFile()); }
-
     static std::unique_ptr<frmBoard> Start() {
         auto board = std::make_unique<frmBoard>(nullptr, std::make_unique<FixedRandom>());
         board->show();
