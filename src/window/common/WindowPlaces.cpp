@@ -10,7 +10,7 @@
 
 namespace {
 
-// $XDG_CONFIG_HOME/velmora/windows.conf, whatever the application's names.
+// $XDG_CONFIG_HOME/velmora/windows.ini, whatever the application's names.
 class PlaceSettings final : public QSettings {
   public:
     PlaceSettings()
