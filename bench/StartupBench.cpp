@@ -21,10 +21,12 @@ struct Mode {
     const char* name;
     const char* caption;
 };
-constexpr std::array<Mode, 3> kModes = {{
+constexpr std::array<Mode, 5> kModes = {{
     {"board", "frmBoard"},
     {"plain", "plain window, same children + 2 pictures"},
     {"bare", "bare QWidget 632x445"},
+    {"main", "MainWindow (frmBoard + menu bar)"},
+    {"plainmenu", "plain window + the same menu bar"},
 }};
 
 struct Sample {
@@ -141,5 +143,8 @@ int main(int argc, char* argv[]) {
                 Median(times[0]) / Median(times[1]), Median(peaks[0]) / Median(peaks[1]));
     std::printf("  frmBoard / bare:  time %.2fx, peak memory %.2fx\n",
                 Median(times[0]) / Median(times[2]), Median(peaks[0]) / Median(peaks[2]));
+    std::printf("  MainWindow / plain + menu bar: time %.2fx (target <= 1.00), peak memory %.2fx "
+                "(target <= 1.05)\n",
+                Median(times[3]) / Median(times[4]), Median(peaks[3]) / Median(peaks[4]));
     return 0;
 }

@@ -2,14 +2,18 @@
 // CLOCK_MONOTONIC time at which its first frame was painted, the number of
 // the window's direct child widgets, and the times at which main was entered,
 // the application and the window were made; then exits.
-//   velmora_startup_probe board|bare|plain|main   (main: the program's own window, menus included)
+//   velmora_startup_probe board|bare|plain|main|plainmenu
+//   (main: the program's own window, menus included; plainmenu: the plain
+//   window under the same menu bar)
 #include "FirstPaint.h"
 
 #include "window/board/BoardLayout.h"
 #include "window/board/MainWindow.h"
-#include "window/common/Picture.h"
 #include "window/board/frmBoard.h"
+#include "window/common/Picture.h"
 
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <cstdio>
@@ -37,7 +41,24 @@ std::unique_ptr<QWidget> PlainWindow() {
     return window;
 }
 
+// The plain window with menus of the same entries as the program's.
+std::unique_ptr<QWidget> PlainMenuWindow() {
+    auto window = std::make_unique<QMainWindow>();
+    window->setCentralWidget(PlainWindow().release());
+    QMenu* table = window->menuBar()->addMenu(QStringLiteral("&Table"));
+    for (const char* text : {"&Undo", "&Rebet", "&Clear", "&Double"}) {
+        table->addAction(QString::fromLatin1(text));
+    }
+    table->addSeparator();
+    table->addAction(QStringLiteral("&Spin"));
+    window->menuBar()->addMenu(QStringLiteral("&View"))->addAction(QStringLiteral("S&tatistics"));
+    return window;
+}
+
 std::unique_ptr<QWidget> MakeWindow(const char* mode) {
+    if (std::strcmp(mode, "plainmenu") == 0) {
+        return PlainMenuWindow();
+    }
     if (std::strcmp(mode, "board") == 0) {
         return std::make_unique<frmBoard>();
     }
@@ -56,7 +77,7 @@ std::unique_ptr<QWidget> MakeWindow(const char* mode) {
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s board|bare|plain|main\n", argv[0]);
+        std::fprintf(stderr, "usage: %s board|bare|plain|main|plainmenu\n", argv[0]);
         return 2;
     }
     const std::int64_t entered = MonotonicNanoseconds();

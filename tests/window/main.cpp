@@ -3,7 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
+
+namespace {
+
+// The table reopens the windows left open by the last one; every test starts
+// with none remembered, as on a first run.
+class ForgetWindows final : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        QFile::remove(QSettings(QSettings::IniFormat, QSettings::UserScope,
+                                QStringLiteral("velmora"), QStringLiteral("windows"))
+                          .fileName());
+    }
+};
+
+} // namespace
 
 // The window tests need a QApplication alive for the whole run; headless
 // unless a platform is chosen. Whatever the program stores goes to folders
@@ -18,5 +34,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ApplyAppIdentity();
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ForgetWindows);
     return RUN_ALL_TESTS();
 }

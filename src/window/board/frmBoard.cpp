@@ -8,6 +8,7 @@
 #include "window/board/ControlFactory.h"
 #include "window/help/HelpViewer.h"
 #include "window/common/Picture.h"
+#include "window/common/WindowPlaces.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,6 +45,8 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     ConnectHandlers();
     Form_Load();
     ConnectTeaching();
+    // After the constructor, so the table is shown first and the game starts as ever.
+    QTimer::singleShot(0, this, &frmBoard::ReopenWindows);
 }
 
 frmBoard::~frmBoard() = default;
@@ -144,6 +147,7 @@ void frmBoard::cmdHelp_Click() {
     if (!m_helpViewer) {
         m_helpViewer = new HelpViewer(this);
         m_helpViewer->move(window()->frameGeometry().topRight() + QPoint(8, 0));
+        WindowPlaces::Track(m_helpViewer, m_helpViewer->objectName());
     }
     m_helpViewer->showFile(HelpViewer::DefaultPath());
 }

@@ -100,6 +100,11 @@ class frmBoard : public QWidget {
     // The preview of the announced bets, tool tips and screen reader names.
     void ConnectTeaching();
 
+    // Remembered windows (frmBoardPlaces.cpp): each extra window keeps its
+    // place by its objectName, and those open at the last exit open again
+    // once the table is up.
+    void ReopenWindows();
+
     // Undo, rebet, clear, double, spin by key and the statistics: the six
     // actions of the table (frmBoardActions.cpp). UndoStep journals one
     // action on the layout (window/UndoStep.h).

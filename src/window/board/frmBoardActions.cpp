@@ -6,6 +6,7 @@
 
 #include "betting/LayoutActions.h"
 #include "window/board/UndoStep.h"
+#include "window/common/WindowPlaces.h"
 #include "window/statistics/frmStatistics.h"
 
 #include <QAction>
@@ -106,6 +107,7 @@ void frmBoard::actStatistics_Triggered() {
     if (!m_frmStatistics) {
         m_frmStatistics = new frmStatistics(this);
         m_frmStatistics->move(window()->frameGeometry().topRight() + QPoint(8, 0));
+        WindowPlaces::Track(m_frmStatistics, m_frmStatistics->objectName());
     }
     m_frmStatistics->ShowSession(m_session.statistics);
     m_frmStatistics->show();

@@ -35,5 +35,19 @@ class ChartFactory {
                          const QList<qreal>& values) = 0;
 };
 
-// The chart library's implementation, made on first use.
+// The chart library's implementation, loaded from the chart module on first
+// use; if no module loads, a factory that puts a sentence where each chart
+// would be, so the windows work on without charts.
 ChartFactory& Charts();
+
+// Where Charts() looks for the module, in order: $VELMORA_CHARTS_MODULE if
+// set, beside the program (a build folder), the installed lib/velmora, and
+// the module as built in this build tree.
+QStringList ChartModulePaths(const QString& programDir);
+
+// The factory of the first path that loads, else the sentence factory. A
+// loaded module stays loaded for the rest of the run.
+ChartFactory& LoadCharts(const QStringList& modulePaths);
+
+// Said in place of a chart when the module cannot be loaded.
+extern const char* const kChartsMissingText;

@@ -1,0 +1,89 @@
+#include "window/common/WindowPlaces.h"
+
+#include "table/ScreenPlace.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+namespace {
+
+// $XDG_CONFIG_HOME/velmora/windows.ini, whatever the application's names.
+class PlaceSettings final : public QSettings {
+  public:
+    PlaceSettings()
+        : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("velmora"),
+                    QStringLiteral("windows")) {}
+};
+
+QString Entry(const QString& key, const char* field) {
+    return QStringLiteral("windows/%1/%2").arg(key, QLatin1String(field));
+}
+
+ScreenRect FromQt(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+std::vector<ScreenRect> Screens() {
+    std::vector<ScreenRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.push_back(FromQt(screen->availableGeometry()));
+    }
+    return screens;
+}
+
+// Writes the place whenever it changes and the openness on show and close.
+// Close, not hide: a window hidden because the table is going away was still
+// open as far as the player is concerned.
+class PlaceKeeper final : public QObject {
+  public:
+    PlaceKeeper(QWidget* window, const QString& key) : QObject(window), m_key(key) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (window->isVisible()) {
+                StorePlace(window->geometry());
+            }
+            break;
+        case QEvent::Show:
+            StoreOpen(true);
+            StorePlace(window->geometry());
+            break;
+        case QEvent::Close:
+            StoreOpen(false);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+  private:
+    void StorePlace(const QRect& place) const {
+        PlaceSettings().setValue(Entry(m_key, "place"), place);
+    }
+    void StoreOpen(bool open) const { PlaceSettings().setValue(Entry(m_key, "open"), open); }
+
+    QString m_key;
+};
+
+} // namespace
+
+void WindowPlaces::Track(QWidget* window, const QString& key) {
+    const QRect stored = PlaceSettings().value(Entry(key, "place")).toRect();
+    if (const auto place = PlaceOnScreens(FromQt(stored), Screens())) {
+        window->setGeometry(place->left, place->top, place->width, place->height);
+    }
+    window->installEventFilter(new PlaceKeeper(window, key));
+}
+
+bool WindowPlaces::WasOpen(const QString& key) {
+    // Only what StoreOpen writes: a damaged entry ("perhaps") would read as true.
+    return PlaceSettings().value(Entry(key, "open")).toString() == QLatin1String("true");
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The place, size and openness of Velmora's extra windows, kept in the
+// user's configuration folder (QSettings, group "windows/<key>") so that the
+// next start puts them back. A settings file that cannot be read counts as
+// empty.
+namespace WindowPlaces {
+
+// Puts the window at its remembered place (brought onto a screen if that
+// place lies off every screen), then keeps the place as the window moves,
+// resizes, shows and is closed. Call once per window, after its default place.
+void Track(QWidget* window, const QString& key);
+
+// Whether the window was open when it was last seen.
+bool WasOpen(const QString& key);
+
+} // namespace WindowPlaces

@@ -1,0 +1,140 @@
+#include "BoardFixture.h"
+
+#include "table/ScreenPlace.h"
+#include "window/board/frmBoard.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+QString PlacesFile() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("velmora"),
+                     QStringLiteral("windows"))
+        .fileName();
+}
+
+// One row per extra window the table owns: its name and how the player opens it.
+struct ExtraWindow {
+    const char* name;
+    std::function<void(frmBoard&)> open;
+};
+
+void OpenStatistics(frmBoard& board) {
+    board.findChild<QAction*>(QStringLiteral("actStatistics"))->trigger();
+}
+
+void OpenHelp(frmBoard& board) {
+    board.findChild<QPushButton*>(QStringLiteral("cmdHelp"))->click();
+}
+
+// Each test starts without remembered places (tests/window/main.cpp).
+class WindowPlacesTest : public ::testing::TestWithParam<ExtraWindow> {
+  protected:
+    static std::unique_ptr<frmBoard> Start() {
+        auto board = std::make_unique<frmBoard>(nullptr, std::make_unique<FixedRandom>());
+        board->show();
+        QCoreApplication::processEvents(); // the reopening runs once the table is up
+        return board;
+    }
+    QWidget* Opened(frmBoard& board) const {
+        GetParam().open(board);
+        return Extra(board);
+    }
+    QWidget* Extra(frmBoard& board) const {
+        return board.findChild<QWidget*>(QLatin1String(GetParam().name));
+    }
+    static void WritePlaces(const QByteArray& content) {
+        QDir().mkpath(QFileInfo(PlacesFile()).path());
+        QFile file(PlacesFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+};
+
+TEST_P(WindowPlacesTest, AWindowComesBackWhereItWasLeft) {
+    QRect place;
+    {
+        const auto board = Start();
+        QWidget* window = Opened(*board);
+        window->setGeometry(140, 90, 470, 380);
+        place = window->geometry(); // as the window's own least size allows
+        window->close();
+    }
+    ASSERT_EQ(place.topLeft(), QPoint(140, 90));
+    const auto board = Start();
+    EXPECT_EQ(Extra(*board), nullptr) << "closed before the exit, so not reopened";
+    EXPECT_EQ(Opened(*board)->geometry(), place);
+}
+
+TEST_P(WindowPlacesTest, AWindowOpenAtTheExitOpensAgainAtTheStart) {
+    {
+        const auto board = Start();
+        Opened(*board)->move(200, 150);
+    }
+    const auto board = Start();
+    QWidget* window = Extra(*board);
+    ASSERT_NE(window, nullptr);
+    QTRY_VERIFY(window->isVisible());
+    EXPECT_EQ(window->pos(), QPoint(200, 150));
+    // The game itself starts as ever: $5 chip, $5 table, nothing staked.
+    const GameState& state = board->stateForTest();
+    EXPECT_EQ(state.ChipIndex, 2);
+    EXPECT_EQ(state.TableIndex, 2);
+    EXPECT_EQ(state.Balance, 0);
+    EXPECT_EQ(state.BetTotal, 0);
+}
+
+TEST_P(WindowPlacesTest, APlaceOffEveryScreenComesBackOntoTheScreen) {
+    {
+        const auto board = Start();
+        QWidget* window = Opened(*board);
+        window->setGeometry(QRect(9000, -4000, 400, 300)); // a monitor since unplugged
+        window->close();
+    }
+    const auto board = Start();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect place = Opened(*board)->geometry();
+    // The offscreen screen is smaller than the statistics window may be, so
+    // only the strip the player takes hold of is sure to be on it.
+    EXPECT_TRUE(screen.contains(QRect(place.topLeft(), QSize(kGraspWidth, kGraspHeight))))
+        << place.x() << "," << place.y();
+}
+
+// Rows: file contents none of which can be read as a place or as open.
+TEST_P(WindowPlacesTest, AnUnreadableFileLeavesTheDefaults) {
+    const QByteArray key = QByteArray("[windows]\n") + GetParam().name;
+    const QByteArray contents[] = {
+        QByteArray("\xff\xfe\x00garbage\x01\x02 [[[ =\n", 20),
+        key + "\\open=perhaps\n" + GetParam().name + "\\place=@Rect(a b c d)\n",
+        key + "\\open=1x\n" + GetParam().name + "\\place=@Rect(10 10 0 0)\n",
+    };
+    for (const QByteArray& content : contents) {
+        WritePlaces(content);
+        const auto board = Start();
+        EXPECT_EQ(Extra(*board), nullptr) << content.toStdString();
+        const QPoint beside = board->frameGeometry().topRight() + QPoint(8, 0);
+        EXPECT_EQ(Opened(*board)->pos(), beside) << content.toStdString();
+    }
+}
+
+std::string WindowName(const ::testing::TestParamInfo<ExtraWindow>& row) {
+    return row.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowPlacesTest,
+                         ::testing::Values(ExtraWindow{"frmStatistics", OpenStatistics},
+                                           ExtraWindow{"HelpViewer", OpenHelp}),
+                         WindowName);
+
+} // namespace
