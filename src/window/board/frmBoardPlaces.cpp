@@ -1,5 +1,7 @@
 // The extra windows open at the last exit open again, each at its remembered
-// place (WindowPlaces::Track, called where each window is built).
+// place (WindowPlaces::Track, called where each window is built). The
+// strategy tester keeps its place but is not reopened: it needs chips on the
+// table, and the table starts empty.
 #include "window/board/frmBoard.h"
 
 #include "window/common/WindowPlaces.h"
@@ -9,13 +11,17 @@
 void frmBoard::ReopenWindows() {
     const bool statistics = WindowPlaces::WasOpen(QStringLiteral("frmStatistics"));
     const bool help = WindowPlaces::WasOpen(QStringLiteral("HelpViewer"));
+    const bool racetrack = WindowPlaces::WasOpen(QStringLiteral("frmRacetrack"));
     if (statistics) {
         actStatistics_Triggered();
     }
     if (help) {
         cmdHelp_Click();
     }
-    if (statistics || help) {
+    if (racetrack) {
+        actRacetrack_Triggered();
+    }
+    if (statistics || help || racetrack) {
         window()->activateWindow(); // the keyboard stays with the table
     }
 }

@@ -5,6 +5,7 @@
 #include "betting/PressForecast.h"
 #include "betting/Racetrack.h"
 #include "window/board/AnnouncedPreview.h"
+#include "window/common/WindowPlaces.h"
 #include "window/racetrack/frmRacetrack.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@ void frmBoard::actRacetrack_Triggered() {
                 &frmBoard::Racetrack_EitherSide);
         const QRect table = window()->frameGeometry();
         m_frmRacetrack->move(table.right() + 8, table.bottom() - m_frmRacetrack->height());
+        WindowPlaces::Track(m_frmRacetrack, m_frmRacetrack->objectName());
     }
     m_frmRacetrack->show();
     m_frmRacetrack->raise();

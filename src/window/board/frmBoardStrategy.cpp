@@ -1,6 +1,7 @@
 // The strategy tester: opened from the table with the stakes lying on it.
 #include "window/board/frmBoard.h"
 
+#include "window/common/WindowPlaces.h"
 #include "window/strategy/frmStrategy.h"
 
 #include <QAction>
@@ -30,6 +31,7 @@ void frmBoard::actStrategy_Triggered() {
     if (!m_frmStrategy) {
         m_frmStrategy = new frmStrategy(this);
         m_frmStrategy->move(window()->frameGeometry().topLeft() + QPoint(40, 40));
+        WindowPlaces::Track(m_frmStrategy, m_frmStrategy->objectName());
     }
     m_frmStrategy->SetBase(m_state);
     m_frmStrategy->show();
