@@ -1,9 +1,9 @@
 #include "window/board/ControlFactory.h"
 
 #include "window/board/BoardLayout.h"
+#include "window/board/TableControls.h"
 #include "window/common/ClickLabel.h"
 #include "window/common/Picture.h"
-#include "window/board/TableControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,14 +24,30 @@ Qt::Alignment Alignment(TextAlign align) {
 }
 
 // Labels draw straight onto whatever lies beneath them.
+// A hidden label without a caption is a spot's stake label: the table gives
+// it its text, face and colour each time it shows it, so they are left until then.
+bool StyledWhenShown(const ControlRow& row) {
+    return (row.kind == ControlKind::Label || row.kind == ControlKind::ClickLabel) &&
+           !row.visible && row.caption.isEmpty();
+}
+
+// Artwork draws its own faces; the widget's font is never read.
+bool TakesRoleFont(const ControlRow& row) {
+    return row.kind != ControlKind::Picture && row.kind != ControlKind::Backdrop &&
+           !StyledWhenShown(row);
+}
+
 QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
     QLabel* label = row.kind == ControlKind::ClickLabel ? new ClickLabel(row.caption, parent)
                                                         : new QLabel(row.caption, parent);
     label->setAlignment(Alignment(row.align));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, row.kind == ControlKind::Label);
+    if (StyledWhenShown(row)) {
+        return label;
+    }
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(row.text));
     label->setPalette(palette);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents, row.kind == ControlKind::Label);
     return label;
 }
 
@@ -89,7 +105,9 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     QWidget* widget = MakeWidget(row, parent);
     widget->setObjectName(row.name);
     widget->setGeometry(PixelRect(row.rect));
-    widget->setFont(RoleFont(row.font));
+    if (TakesRoleFont(row)) {
+        widget->setFont(RoleFont(row.font));
+    }
     widget->setVisible(row.visible);
     return widget;
 }

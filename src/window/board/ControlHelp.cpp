@@ -108,12 +108,23 @@ void ControlHelp::NameSpotChips(const QHash<QString, QWidget*>& controls) {
         m_spotChips.at(s) = controls.value(ArrayName("imgChip", s));
         m_spotLabels.at(s) = controls.value(ArrayName("lblChip", s));
         m_spotChips.at(s)->setAccessibleName(FromStd("Chip on " + spot));
-        m_spotChips.at(s)->setAccessibleDescription(QStringLiteral(
-            "A press adds the selected chip, a right press takes the chip's value off"));
-        // The label reads as its text, the stake; the description says where.
-        m_spotLabels.at(s)->setAccessibleDescription(FromStd("Stake on " + spot));
         m_spotChips.at(s)->installEventFilter(this);
         m_spotLabels.at(s)->installEventFilter(this);
+    }
+}
+
+// Each description costs the control a screen-reader record, and the spot
+// controls stay hidden until a stake lies there, so theirs wait for the first
+// showing. The label reads as its text, the stake; the description says where.
+void ControlHelp::DescribeSpot(QObject* watched) {
+    for (int s = 0; s < kSpotCount; ++s) {
+        if (watched == m_spotChips.at(s)) {
+            m_spotChips.at(s)->setAccessibleDescription(QStringLiteral(
+                "A press adds the selected chip, a right press takes the chip's value off"));
+        } else if (watched == m_spotLabels.at(s)) {
+            m_spotLabels.at(s)->setAccessibleDescription(
+                FromStd("Stake on " + SpotName(static_cast<std::int16_t>(s))));
+        }
     }
 }
 
@@ -154,6 +165,10 @@ QString ControlHelp::TipAt(QObject* watched, QPoint position) const {
 }
 
 bool ControlHelp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != m_layout) {
+        DescribeSpot(watched);
+        return false;
+    }
     if (event->type() != QEvent::ToolTip) {
         return false;
     }

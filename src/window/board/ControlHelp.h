@@ -27,6 +27,7 @@ class ControlHelp : public QObject {
     void NameSelectors(const QHash<QString, QWidget*>& controls);
     void NameSpotChips(const QHash<QString, QWidget*>& controls);
     void NameResultBoxes(const QHash<QString, QWidget*>& controls);
+    void DescribeSpot(QObject* watched);
     // The outside areas tell the limits of the table selected now.
     void DescribeOutsideAreas();
     // The tip for a point of the layout picture or a chip lying on it; empty

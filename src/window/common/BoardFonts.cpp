@@ -1,5 +1,8 @@
 #include "window/common/BoardFonts.h"
 
+#include <array>
+#include <cstddef>
+
 namespace {
 
 // Liberation Sans has the metrics of the faces the layout was sized for;
@@ -15,9 +18,7 @@ QFont PixelFont(const QString& family, int pixelSize, bool bold = false) {
     return font;
 }
 
-} // namespace
-
-QFont RoleFont(FontRole role) {
+QFont MakeRoleFont(FontRole role) {
     switch (role) {
     case FontRole::Window:
         return PixelFont(kFace, 10); // 11 px would overflow "$1000" and "Either Side"
@@ -29,6 +30,17 @@ QFont RoleFont(FontRole role) {
         return StakeLabelFont(6);
     }
     return PixelFont(kFace, 10);
+}
+
+} // namespace
+
+// Made once: the ~400 controls then share four fonts instead of building one
+// each. Never destroyed, so no font outlives the toolkit's font cache at exit.
+QFont RoleFont(FontRole role) {
+    static const auto* const fonts = new std::array<QFont, 4>{
+        MakeRoleFont(FontRole::Window), MakeRoleFont(FontRole::SmallButton),
+        MakeRoleFont(FontRole::Bold), MakeRoleFont(FontRole::StakeLabel)};
+    return fonts->at(static_cast<std::size_t>(role));
 }
 
 QFont StakeLabelFont(int pointSize) {
