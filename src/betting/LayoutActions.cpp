@@ -58,3 +58,12 @@ LayoutRun ClearStakes(GameState& state) {
         return std::int16_t{0};
     });
 }
+
+LayoutRun AddStakes(GameState& state, const SpotStakes& added) {
+    return StakeEach(state, [&](std::int16_t spot) -> std::optional<std::int16_t> {
+        if (added.at(spot) <= 0) {
+            return std::nullopt;
+        }
+        return CheckedAdd16(state.SpotStake.at(spot), added.at(spot));
+    });
+}

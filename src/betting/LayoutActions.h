@@ -32,3 +32,7 @@ LayoutRun DoubleStakes(GameState& state);
 
 // Gives every stake back to Balance, untested, as a stake taken off is.
 LayoutRun ClearStakes(GameState& state);
+
+// Adds each stake of `added` to its spot, each new stake tested at the
+// selected table; the first refusal ends the run.
+LayoutRun AddStakes(GameState& state, const SpotStakes& added);
