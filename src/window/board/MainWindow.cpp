@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace {
@@ -27,6 +28,10 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     }
     table->addSeparator();
     table->addAction(BoardAction(*m_board, "actSpin"));
+    // Saved layouts: the table owns the actions and the menu.
+    table->addSeparator();
+    table->addAction(BoardAction(*m_board, "actSaveLayout"));
+    table->addMenu(m_board->findChild<QMenu*>(QStringLiteral("mnuLayouts")));
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(BoardAction(*m_board, "actStatistics"));
     // The table keeps its fixed size; the window is that plus the menu bar.

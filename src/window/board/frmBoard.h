@@ -1,9 +1,11 @@
 #pragma once
 
 #include "betting/AnnouncedBets.h"
+#include "betting/SavedLayouts.h"
 #include "betting/TableSession.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
+#include "window/common/DataStore.h"
 
 #include <QHash>
 #include <QPointer>
@@ -21,6 +23,7 @@ class Picture;
 class frmStatistics;
 class AnnouncedPreview;
 class QAction;
+class QMenu;
 class QPushButton;
 class QComboBox;
 class QLabel;
@@ -96,6 +99,18 @@ class frmBoard : public QWidget {
     void BeginRound();
     void EndRound(std::int16_t number, std::int32_t spinWin);
     void FollowTableChange();
+
+    // Saved layouts: save, the Layouts menu and placing one (frmBoardLayouts.cpp).
+    void ConnectLayouts();
+    void actSaveLayout_Triggered();
+    void PlaceSavedLayout(const SpotStakes& stakes);
+    void ShowLayouts(const DataStore::Result& result);
+    QMenu* m_mnuLayouts = nullptr;
+    QWidget* m_layoutKeys = nullptr; // holds the layout actions, so their keys work here
+    QList<QAction*> m_layoutActions;
+    DataStore m_layoutStore{QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
+                            QStringLiteral("saved layouts"),
+                            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not

@@ -1,0 +1,163 @@
+// Saved layouts at the table: saving under a name, the Layouts menu, placing
+// one as a single undoable step, two tables sharing the file, and a file that
+// cannot be read.
+#include "AnnouncedPresses.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QMenu>
+#include <QStandardPaths>
+
+namespace {
+
+QString LayoutsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/layouts.txt");
+}
+
+QStringList MovedAside() {
+    return QFileInfo(LayoutsPath()).dir().entryList({QStringLiteral("layouts.txt.unreadable-*")});
+}
+
+void RemoveLayoutFiles() {
+    QFile::remove(LayoutsPath());
+    for (const QString& name : MovedAside()) {
+        QFile::remove(QFileInfo(LayoutsPath()).dir().filePath(name));
+    }
+}
+
+// The file is gone before the table under test reads it, and after.
+struct CleanFile {
+    CleanFile() { RemoveLayoutFiles(); }
+    ~CleanFile() { RemoveLayoutFiles(); }
+};
+
+class LayoutsTest : public CleanFile, public AnnouncedTest {
+  protected:
+    // Saves through the name dialog; `offered` gets the name it offered.
+    static void Save(frmBoard& table, const QString& name, QString* offered = nullptr) {
+        QTimer::singleShot(0, [name, offered] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            if (offered) {
+                *offered = dialog->textValue();
+            }
+            dialog->setTextValue(name);
+            dialog->accept();
+        });
+        table.findChild<QAction*>("actSaveLayout")->trigger();
+    }
+    static QStringList Listed(const frmBoard& table) {
+        QStringList entries;
+        for (const QAction* action : table.findChild<QMenu*>("mnuLayouts")->actions()) {
+            entries << action->text() + QLatin1Char('|') + action->shortcut().toString();
+        }
+        return entries;
+    }
+    // Stakes put straight on the layout, each counted in the bet.
+    void Lay(const Stakes& stakes) {
+        for (const auto& [spot, stake] : stakes) {
+            ShowStake(static_cast<std::int16_t>(spot), static_cast<std::int16_t>(stake), 0);
+            board.stateForTest().BetTotal += stake;
+            board.stateForTest().Balance -= stake;
+        }
+    }
+    BoxLog boxes;
+};
+
+TEST_F(LayoutsTest, SavedLayoutsAreListedByNameWithTheirKeys) {
+    Lay({{7, 10}});
+    QString offered;
+    Save(board, QStringLiteral("Tier & \"zero\" / Вечер"), &offered);
+    EXPECT_EQ(offered, "Layout 1");
+    Save(board, QStringLiteral("plain"), &offered);
+    EXPECT_EQ(offered, "Layout 2");
+    for (int i = 3; i <= 10; ++i) {
+        Save(board, QStringLiteral("n%1").arg(i));
+    }
+    const QStringList listed = Listed(board);
+    ASSERT_EQ(listed.size(), 10);
+    EXPECT_EQ(listed[0], "Tier && \"zero\" / Вечер|Ctrl+1");
+    EXPECT_EQ(listed[1], "plain|Ctrl+2");
+    EXPECT_EQ(listed[8], "n9|Ctrl+9");
+    EXPECT_EQ(listed[9], "n10|"); // past the ninth, no key
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_EQ(board.actions().size(), 6); // the table's own actions are as they were
+}
+
+TEST_F(LayoutsTest, AnEmptyTableIsNotSavedAndThePlayerIsTold) {
+    board.findChild<QAction*>("actSaveLayout")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    ExpectTableMessage(boxes.boxes()[0], "There is no stake on the table to save as a layout.");
+    EXPECT_FALSE(QFile::exists(LayoutsPath()));
+    EXPECT_TRUE(Listed(board).isEmpty());
+}
+
+// The $10 table refuses the 5 on spot 9: the 10 on spot 7 stays, and undo
+// takes the whole placement back, the stake that was there before kept.
+TEST_F(LayoutsTest, PlacingStopsAtTheFirstRefusalAndIsOneUndoStep) {
+    Lay({{7, 10}, {9, 5}, {11, 10}});
+    Save(board, QStringLiteral("three"));
+    Find<QAction>("actClear")->trigger();
+    Lay({{7, 10}});
+    ClickOn("lblTable10");
+    Find<QAction>("actLayout(0)")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    ExpectTableMessage(boxes.boxes()[0], "Bets must be in multiples of  10");
+    ExpectStakes({{7, 20}});
+    EXPECT_EQ(Find<QLabel>("lblChip(7)")->text(), "20");
+    Find<QAction>("actUndo")->trigger();
+    ExpectStakes({{7, 10}});
+}
+
+// Each table re-reads the file before it writes, so neither loses the other's.
+TEST_F(LayoutsTest, TwoTablesSavingInTurnKeepBoth) {
+    frmBoard other;
+    Lay({{7, 10}});
+    other.stateForTest().SpotStake.at(8) = 5;
+    Save(board, QStringLiteral("first"));
+    Save(other, QStringLiteral("second"));
+    Save(board, QStringLiteral("third"));
+    const frmBoard fresh;
+    EXPECT_EQ(Listed(fresh), (QStringList{"first|Ctrl+1", "second|Ctrl+2", "third|Ctrl+3"}));
+    EXPECT_EQ(Listed(board), Listed(fresh));
+}
+
+struct BadFile {
+    const char* why;
+    const char* text;
+};
+
+// Unreadable to the store, or well-formed text whose rows are not layouts.
+const std::vector<BadFile> kBadFiles = {
+    {"not a layouts file", "garbage\n"},
+    {"cut short", "velmora layouts 1\nid\tname\t7=5\n"},
+    {"a row without stakes", "velmora layouts 1\nid\tname\nend 1\n"},
+};
+
+TEST_F(LayoutsTest, AnUnreadableFileIsMovedAsideAndThePlayerToldOnce) {
+    for (const BadFile& c : kBadFiles) {
+        SCOPED_TRACE(c.why);
+        RemoveLayoutFiles();
+        QDir().mkpath(QFileInfo(LayoutsPath()).path());
+        QFile file(LayoutsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.text);
+        file.close();
+        boxes.clear();
+        const frmBoard table;
+        ASSERT_EQ(boxes.boxes().size(), 1U);
+        EXPECT_TRUE(boxes.boxes()[0].text.contains("saved layouts"));
+        EXPECT_TRUE(boxes.boxes()[0].text.contains(".unreadable-"));
+        EXPECT_EQ(MovedAside().size(), 1);
+        EXPECT_FALSE(QFile::exists(LayoutsPath()));
+        EXPECT_TRUE(Listed(table).isEmpty());
+        const frmBoard again;
+        EXPECT_EQ(boxes.boxes().size(), 1U); // nothing left to tell
+    }
+}
+
+} // namespace
