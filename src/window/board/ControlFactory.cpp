@@ -1,9 +1,9 @@
 #include "window/board/ControlFactory.h"
 
 #include "window/board/BoardLayout.h"
-#include "window/board/TableControls.h"
 #include "window/common/ClickLabel.h"
 #include "window/common/Picture.h"
+#include "window/board/TableControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,12 +2,12 @@
 
 #include "table/RandomSource.h"
 #include "wheel/Spin.h"
-#include "window/board/BoardLayout.h"
-#include "window/board/ControlFactory.h"
 #include "window/common/Artwork.h"
+#include "window/board/BoardLayout.h"
 #include "window/common/ClickLabel.h"
-#include "window/common/Picture.h"
+#include "window/board/ControlFactory.h"
 #include "window/help/HelpViewer.h"
+#include "window/common/Picture.h"
 
 #include <QComboBox>
 #include <QLabel>

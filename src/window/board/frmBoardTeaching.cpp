@@ -7,6 +7,7 @@
 #include "window/board/ControlHelp.h"
 #include "window/common/Picture.h"
 
+
 void frmBoard::ConnectTeaching() {
     const AnnouncedPreview::Controls controls = {Control<Picture>(QStringLiteral("imgBoard")),
                                                  Control<Picture>(QStringLiteral("imgWheel")),
