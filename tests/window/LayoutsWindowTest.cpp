@@ -104,7 +104,8 @@ TEST_F(LayoutsTest, PlacingStopsAtTheFirstRefusalAndIsOneUndoStep) {
     Find<QAction>("actClear")->trigger();
     Lay({{7, 10}});
     ClickOn("lblTable10");
-    Find<QAction>("actLayout(0)")->trigger();
+    QApplication::setActiveWindow(&board);
+    QTest::keyClick(&board, Qt::Key_1, Qt::ControlModifier); // the first layout's key
     ASSERT_EQ(boxes.boxes().size(), 1U);
     ExpectTableMessage(boxes.boxes()[0], "Bets must be in multiples of  10");
     ExpectStakes({{7, 20}});

@@ -113,7 +113,8 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
     }
     EXPECT_EQ(menus.join(", "),
               "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
-              "actDouble Ctrl+Shift+D,  , actSpin F5, &View, actStatistics Ctrl+T");
+              "actDouble Ctrl+Shift+D,  , actSpin F5,  , actSaveLayout Ctrl+S,  , "
+              "&View, actStatistics Ctrl+T");
     const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);
     EXPECT_EQ(answer.boxes().size(), 1U);
