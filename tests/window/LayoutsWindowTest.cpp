@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
@@ -125,6 +127,43 @@ TEST_F(LayoutsTest, TwoTablesSavingInTurnKeepBoth) {
     const frmBoard fresh;
     EXPECT_EQ(Listed(fresh), (QStringList{"first|Ctrl+1", "second|Ctrl+2", "third|Ctrl+3"}));
     EXPECT_EQ(Listed(board), Listed(fresh));
+}
+
+// Each button acts on the selected layout's id in the file as it is then, so
+// a layout another table saved meanwhile is kept; the menu follows each one.
+TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
+    Lay({{7, 10}});
+    for (const char* name : {"a", "b", "c"}) {
+        Save(board, QString::fromLatin1(name));
+    }
+    Find<QAction>("actManageLayouts")->trigger();
+    auto* manage = Find("dlgLayouts");
+    ASSERT_TRUE(manage && manage->isWindow() && manage->isVisible());
+    auto* list = manage->findChild<QListWidget*>("lstLayouts");
+    const auto press = [&](int row, const char* button) {
+        list->setCurrentRow(row);
+        QTest::mouseClick(manage->findChild<QPushButton*>(button), Qt::LeftButton);
+    };
+    press(1, "cmdUp");
+    EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "a|Ctrl+2", "c|Ctrl+3"}));
+    press(2, "cmdDown"); // the last stays last
+    press(0, "cmdDown");
+    EXPECT_EQ(Listed(board), (QStringList{"a|Ctrl+1", "b|Ctrl+2", "c|Ctrl+3"}));
+    frmBoard other;
+    other.stateForTest().SpotStake.at(8) = 5;
+    Save(other, QStringLiteral("d"));
+    press(0, "cmdDelete");
+    EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setTextValue(QStringLiteral("B & co"));
+        dialog->accept();
+    });
+    press(0, "cmdRename");
+    EXPECT_EQ(Listed(board), (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
+    EXPECT_EQ(list->item(0)->text(), "B & co");
+    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 // Text the store reads, whose row is no layout: a stake-less row. (Files the

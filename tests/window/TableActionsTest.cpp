@@ -113,7 +113,7 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
     }
     EXPECT_EQ(menus.join(", "),
               "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
-              "actDouble Ctrl+Shift+D,  , actSpin F5,  , actSaveLayout Ctrl+S,  , "
+              "actDouble Ctrl+Shift+D,  , actSpin F5,  , actSaveLayout Ctrl+S,  , actManageLayouts , "
               "&View, actStatistics Ctrl+T");
     const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);

@@ -32,6 +32,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     table->addSeparator();
     table->addAction(BoardAction(*m_board, "actSaveLayout"));
     table->addMenu(m_board->findChild<QMenu*>(QStringLiteral("mnuLayouts")));
+    table->addAction(BoardAction(*m_board, "actManageLayouts"));
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(BoardAction(*m_board, "actStatistics"));
     // The table keeps its fixed size; the window is that plus the menu bar.

@@ -24,6 +24,7 @@ class frmStatistics;
 class AnnouncedPreview;
 class QAction;
 class QMenu;
+class dlgLayouts;
 class QPushButton;
 class QComboBox;
 class QLabel;
@@ -105,6 +106,8 @@ class frmBoard : public QWidget {
     void actSaveLayout_Triggered();
     void PlaceSavedLayout(const SpotStakes& stakes);
     void ShowLayouts(const DataStore::Result& result);
+    void actManageLayouts_Triggered();
+    QPointer<dlgLayouts> m_dlgLayouts; // built on first use
     QMenu* m_mnuLayouts = nullptr;
     QWidget* m_layoutKeys = nullptr; // holds the layout actions, so their keys work here
     QList<QAction*> m_layoutActions;

@@ -3,6 +3,7 @@
 #include "window/board/frmBoard.h"
 
 #include "window/board/UndoStep.h"
+#include "window/layouts/dlgLayouts.h"
 
 #include <QAction>
 #include <QInputDialog>
@@ -31,6 +32,10 @@ void frmBoard::ConnectLayouts() {
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_layoutKeys->addAction(save);
     connect(save, &QAction::triggered, this, &frmBoard::actSaveLayout_Triggered);
+    auto* manage = new QAction(QStringLiteral("&Manage layouts..."), this);
+    manage->setObjectName(QStringLiteral("actManageLayouts"));
+    m_layoutKeys->addAction(manage);
+    connect(manage, &QAction::triggered, this, &frmBoard::actManageLayouts_Triggered);
     m_mnuLayouts = new QMenu(QStringLiteral("La&youts"), this);
     m_mnuLayouts->setObjectName(QStringLiteral("mnuLayouts"));
     ShowLayouts(m_layoutStore.Load());
@@ -57,6 +62,9 @@ void frmBoard::ShowLayouts(const DataStore::Result& result) {
         m_layoutActions.append(action);
     }
     m_mnuLayouts->setEnabled(!layouts.empty());
+    if (m_dlgLayouts) {
+        m_dlgLayouts->ShowLayouts(result.records);
+    }
     for (const QString& text : {result.notice, result.error}) {
         if (!text.isEmpty()) {
             ShowMessage(text);
@@ -90,4 +98,14 @@ void frmBoard::actSaveLayout_Triggered() {
 void frmBoard::PlaceSavedLayout(const SpotStakes& stakes) {
     RunLayoutAction([this, &stakes] { return AddStakes(m_state, stakes); },
                     QStringLiteral("Placing the layout stopped there."));
+}
+
+void frmBoard::actManageLayouts_Triggered() {
+    if (!m_dlgLayouts) {
+        m_dlgLayouts = new dlgLayouts(this, m_layoutStore,
+                                      [this](const DataStore::Result& r) { ShowLayouts(r); });
+    }
+    ShowLayouts(m_layoutStore.Load()); // the dialog with it
+    m_dlgLayouts->show();
+    m_dlgLayouts->raise();
 }
