@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -39,6 +40,11 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
             statusBar()->showMessage(text);
         }
     });
+    // Saved layouts: the table owns the actions and the menu.
+    table->addSeparator();
+    table->addAction(BoardAction(*m_board, "actSaveLayout"));
+    table->addMenu(m_board->findChild<QMenu*>(QStringLiteral("mnuLayouts")));
+    table->addAction(BoardAction(*m_board, "actManageLayouts"));
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(BoardAction(*m_board, "actStatistics"));
     view->addAction(BoardAction(*m_board, "actRacetrack"));

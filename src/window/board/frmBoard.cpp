@@ -45,6 +45,7 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     ConnectHandlers();
     Form_Load();
     ConnectTeaching();
+    ConnectLayouts();
     // After the constructor, so the table is shown first and the game starts as ever.
     QTimer::singleShot(0, this, &frmBoard::ReopenWindows);
 }

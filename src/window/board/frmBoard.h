@@ -1,10 +1,12 @@
 #pragma once
 
 #include "betting/AnnouncedBets.h"
+#include "betting/SavedLayouts.h"
 #include "betting/TableSession.h"
 #include "strategy/AutoplayRun.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
+#include "window/common/DataStore.h"
 
 #include <QHash>
 #include <QPointer>
@@ -26,6 +28,8 @@ class frmRacetrack;
 class frmStrategy;
 class AnnouncedPreview;
 class QAction;
+class QMenu;
+class dlgLayouts;
 class QPushButton;
 class QComboBox;
 class QLabel;
@@ -153,6 +157,22 @@ class frmBoard : public QWidget {
     void actStrategy_Triggered();
     QAction* m_actStrategy = nullptr;
     QPointer<frmStrategy> m_frmStrategy;
+    // Saved layouts: save, the Layouts menu and placing one (frmBoardLayouts.cpp).
+    void ConnectLayouts();
+    void actSaveLayout_Triggered();
+    void PlaceSavedLayout(const SpotStakes& stakes);
+    void ShowLayouts(const DataStore::Result& result);
+    void actManageLayouts_Triggered();
+    void UpdateLayoutActions();
+    void PreviewLayout(const SpotStakes* stakes);
+    QAction* m_actSaveLayout = nullptr;
+    QPointer<dlgLayouts> m_dlgLayouts; // built on first use
+    QMenu* m_mnuLayouts = nullptr;
+    QWidget* m_layoutKeys = nullptr; // holds the layout actions, so their keys work here
+    QList<QAction*> m_layoutActions;
+    DataStore m_layoutStore{QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
+                            QStringLiteral("saved layouts"),
+                            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not
