@@ -152,4 +152,5 @@ void frmBoard::FollowTableChange() {
     }
     m_actions[kUndo]->setEnabled(idle && m_session.journal.CanUndo());
     UpdateAutoplayAction();
+    UpdateZoomActions();
 }
