@@ -7,9 +7,11 @@
 #include "window/racetrack/TrackCell.h"
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QToolTip>
 
 #include <cmath>
 #include <string>
@@ -242,6 +244,22 @@ TEST_F(ZoomTest, ANewTableOpensAtTheRememberedZoomWithTheGameAsDesigned) {
     EXPECT_EQ(next.state().TableIndex, 2);
     const std::string outcome = ClickAt(next, next, ScaledPoint(QPointF(60, 195), 1.75));
     EXPECT_EQ(outcome, "imgBoard; " + SpotTitle(69) + " 5; chip 2, table 2, bet 5");
+}
+
+// The tip of the layout reads the bet under the pointer, as a press finds it.
+TEST_F(ZoomTest, TheLayoutTellsTheBetUnderThePointerAtAZoom) {
+    const auto tipAt = [this](QPoint at) {
+        QWidget* target = board.childAt(at);
+        const QPoint local = target->mapFrom(&board, at);
+        QHelpEvent help(QEvent::ToolTip, local, target->mapToGlobal(local));
+        QApplication::sendEvent(target, &help);
+        return QToolTip::text();
+    };
+    const QPointF split(62, 210); // 17/20 at 100 %
+    const QString at100 = tipAt(split.toPoint());
+    ASSERT_TRUE(at100.startsWith("Split 17/20")) << at100.toStdString();
+    ZoomTo(board, 250);
+    EXPECT_EQ(tipAt(ScaledPoint(split, 2.5)), at100);
 }
 
 class UnreadableZoomTest : public BoardTest, public ::testing::WithParamInterface<const char*> {};
