@@ -15,6 +15,8 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -164,6 +166,23 @@ TEST_P(ZoomStepTest, TheRacetrackFollowsAndEachCellAnswersAsAt100) {
         ASSERT_EQ(expected.substr(0, std::string(name).size()), name);
         EXPECT_EQ(ClickAt(board, *track, ScaledPoint(at100.toPoint(), zoom())), expected);
     }
+}
+
+// Drawn afresh, not stretched: every rule across the numbers is one width,
+// as thick as the zoom rounds to, and there are thirteen of them.
+TEST_P(ZoomStepTest, TheRulingOfTheLayoutKeepsOneWidth) {
+    ZoomTo(board, GetParam());
+    const QImage layout = Find("imgBoard")->grab().toImage();
+    const int x = Scaled(5, zoom()); // left of the numbers' digits
+    std::vector<int> runs;
+    for (int y = Scaled(20, zoom()), run = 0; y < Scaled(400, zoom()); ++y) {
+        if (layout.pixelColor(x, y) == Qt::black) {
+            ++run;
+        } else if (run > 0) {
+            runs.push_back(std::exchange(run, 0));
+        }
+    }
+    EXPECT_EQ(runs, std::vector<int>(13, std::max(1, Scaled(1, zoom()))));
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ZoomStepTest, ::testing::ValuesIn(kSteps),
