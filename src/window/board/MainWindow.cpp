@@ -49,6 +49,11 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     view->addAction(BoardAction(*m_board, "actStatistics"));
     view->addAction(BoardAction(*m_board, "actRacetrack"));
     view->addAction(BoardAction(*m_board, "actStrategy"));
+    // The zoom: the table changes its fixed size and the window follows it.
+    view->addSeparator();
+    for (const char* name : {"actZoomIn", "actZoomOut", "actZoomReset"}) {
+        view->addAction(BoardAction(*m_board, name));
+    }
     // The table keeps its fixed size; the window is that plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -68,9 +68,14 @@ class frmBoard : public QWidget {
     bool autoplayRunning() const { return m_autoplay.has_value(); }
     std::optional<AutoplayEnd> lastAutoplayEnd() const { return m_lastAutoplayEnd; }
 
+    // The zoom of the table (frmBoardZoom.cpp): 1.0 at the designed size.
+    double Zoom() const;
+
   signals:
     // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
     void autoplayStatus(const QString& text);
+    // After the table has been drawn at a new zoom, for the windows that follow it.
+    void zoomChanged(double factor);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -173,6 +178,18 @@ class frmBoard : public QWidget {
     DataStore m_layoutStore{QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
                             QStringLiteral("saved layouts"),
                             [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
+
+    // The zoom (frmBoardZoom.cpp): the table, the main window round it and
+    // the racetrack scaled in steps, the step kept for the next start. Not
+    // while the ball runs: the actions are disabled for the spin.
+    void CreateZoom();
+    void RestoreZoom();
+    void SetZoom(int percent);
+    void ApplyZoomToControls();
+    void UpdateZoomActions();
+    int m_zoomPercent = 100;
+    std::array<QAction*, 3> m_zoomActions{}; // in, out, reset
+    QWidget* m_zoomKeys = nullptr;
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not

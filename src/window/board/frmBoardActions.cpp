@@ -153,4 +153,5 @@ void frmBoard::FollowTableChange() {
     m_actions[kUndo]->setEnabled(idle && m_session.journal.CanUndo());
     UpdateAutoplayAction();
     UpdateLayoutActions();
+    UpdateZoomActions();
 }

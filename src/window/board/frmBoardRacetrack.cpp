@@ -30,6 +30,7 @@ void frmBoard::CreateRacetrack() {
 void frmBoard::actRacetrack_Triggered() {
     if (!m_frmRacetrack) {
         m_frmRacetrack = new frmRacetrack(this, m_state.catalogue);
+        m_frmRacetrack->SetZoom(Zoom());
         connect(m_frmRacetrack, &frmRacetrack::stopPressed, this, &frmBoard::Racetrack_Pressed);
         connect(m_frmRacetrack, &frmRacetrack::stopHovered, this, &frmBoard::Racetrack_Hovered);
         connect(m_frmRacetrack, &frmRacetrack::eitherSideStepped, this,

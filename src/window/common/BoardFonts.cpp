@@ -1,5 +1,8 @@
 #include "window/common/BoardFonts.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Liberation Sans has the metrics of the faces the layout was sized for;
@@ -40,4 +43,11 @@ QFont StakeLabelFont(int pointSize) {
 
 QFont ArtworkFont(int pixelSize) {
     return PixelFont(kFace, pixelSize, true);
+}
+
+QFont ZoomedFont(QFont font, double zoom) {
+    if (zoom != 1.0 && font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * zoom))));
+    }
+    return font;
 }
