@@ -1,7 +1,6 @@
-#include "TestTable.h"
+#include "SimulatedLayout.h"
 #include "core/LayoutOracle.h"
 
-#include "strategy/LayoutReturn.h"
 #include "strategy/Simulator.h"
 #include "wheel/Settlement.h"
 
@@ -17,16 +16,6 @@
 
 namespace {
 
-using Stakes = std::array<std::int16_t, kSpotCount>;
-
-Stakes LayoutOf(std::initializer_list<std::pair<int, std::int16_t>> spots) {
-    Stakes stakes{};
-    for (const auto& [spot, stake] : spots) {
-        stakes.at(spot) = stake;
-    }
-    return stakes;
-}
-
 // Twenty spots at the "$5" table: straights, splits, corners, a six-line,
 // a dozen and red, each within its limits.
 Stakes TwentySpots() {
@@ -37,11 +26,6 @@ Stakes TwentySpots() {
         stakes.at(spot) = spot >= kFirstOutsideSpot ? 20 : 5;
     }
     return stakes;
-}
-
-LayoutReturn ReturnOf(const Stakes& stakes, std::int16_t table = table::kFive) {
-    const GameState state = StartedTable();
-    return LayoutReturn(state.catalogue, state.limits, table, stakes);
 }
 
 TEST(PocketStream, SplitMixGivesItsPublishedFirstValues) {
@@ -122,12 +106,8 @@ TEST_P(LayoutAccepted, AgreesWithTheTableForEveryMultiplier) {
     SelectTable(started, c.table);
     for (std::int64_t m = 0; m <= 2100; ++m) {
         GameState state = started;
-        bool accepted = m > 0;
-        for (std::int16_t s = 0; s < kSpotCount && accepted; ++s) {
-            const std::int64_t stake = m * c.stakes.at(s);
-            accepted = stake == 0 || !StakeTo(state, s, static_cast<std::int16_t>(stake));
-        }
-        ASSERT_EQ(layout.Accepted(m), accepted) << "multiplier " << m;
+        ASSERT_EQ(layout.Accepted(m), m > 0 && StakeLayout(state, c.stakes, m))
+            << "multiplier " << m;
     }
 }
 
