@@ -1,29 +1,18 @@
 // Saved layouts: the rows they are kept in, the changes applied to rows as
 // another Velmora may have left them, and placing one on the table.
 #include "LayoutOracle.h"
-#include "TestTable.h"
+#include "StakedTable.h"
 
 #include "betting/BetNames.h"
 #include "betting/SavedLayouts.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace {
 
 using namespace table;
 using enum RefusalKind;
-using Stakes = std::map<std::int16_t, std::int16_t>;
 using Row = std::vector<std::string>;
-
-SpotStakes Layout(const Stakes& stakes) {
-    SpotStakes layout{};
-    for (const auto& [spot, stake] : stakes) {
-        layout.at(spot) = stake;
-    }
-    return layout;
-}
 
 StoredRecords Records(std::vector<Row> rows) {
     return {kLayoutsKind, kLayoutsVersion, std::move(rows)};
@@ -161,11 +150,7 @@ const std::vector<PlaceCase> kPlacements = {
 TEST(SavedLayouts, PlacingAddsEachStakeAsAPressWould) {
     for (const PlaceCase& c : kPlacements) {
         SCOPED_TRACE(c.name);
-        GameState state = StartedTable();
-        state.SpotStake = Layout(c.before);
-        state.BetTotal = StakeSum(state);
-        state.Balance = -state.BetTotal;
-        SelectTable(state, c.table);
+        GameState state = TableWith(c.before, c.table);
         const LayoutRun run = AddStakes(state, Layout(c.saved));
         EXPECT_EQ(run.refusal, c.refusal);
         EXPECT_EQ(state.SpotStake, Layout(c.after));
