@@ -29,21 +29,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ZoomStepTest,
                                            StepCase{260, 300, 250}, StepCase{50, 100, 100},
                                            StepCase{400, 300, 300}));
 
-// Stepping in from the first step visits every step once, in order, and out again.
-TEST(ZoomStepWalk, InAndOutVisitEveryStepInOrder) {
-    int zoom = kDefaultZoom;
-    std::string walk = std::to_string(zoom);
-    for (int i = 0; i < 7; ++i) {
-        zoom = NextZoomStep(zoom);
-        walk += ' ' + std::to_string(zoom);
-    }
-    for (int i = 0; i < 7; ++i) {
-        zoom = PreviousZoomStep(zoom);
-        walk += ' ' + std::to_string(zoom);
-    }
-    EXPECT_EQ(walk, "100 125 150 175 200 250 300 300 250 200 175 150 125 100 100");
-}
-
 struct ParseCase {
     const char* text;
     int expected;
@@ -68,12 +53,6 @@ TEST(ZoomText, EveryStepReadsBackAsItself) {
     for (const int step : kZoomSteps) {
         EXPECT_EQ(ParseZoom(ZoomText(step)), step);
     }
-}
-
-TEST(ZoomFactor, IsThePercentAsAFraction) {
-    EXPECT_EQ(ZoomFactor(100), 1.0); // the designed size must stay exact
-    EXPECT_DOUBLE_EQ(ZoomFactor(125), 1.25);
-    EXPECT_DOUBLE_EQ(ZoomFactor(300), 3.0);
 }
 
 } // namespace
