@@ -126,6 +126,7 @@ class frmBoard : public QWidget {
     void BeginRound();
     void EndRound(std::int16_t number, std::int32_t spinWin);
     void FollowTableChange();
+    bool TableIdle() const;
 
     // The racetrack beside the table (frmBoardRacetrack.cpp), built on first
     // use; its presses are the announced buttons' own.

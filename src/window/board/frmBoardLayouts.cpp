@@ -78,7 +78,7 @@ void frmBoard::ShowLayouts(const DataStore::Result& result) {
 // Saving and placing wait, as the table's own actions do, while the ball
 // runs or autoplay plays: an added stake would change what autoplay plays.
 void frmBoard::UpdateLayoutActions() {
-    const bool idle = !m_state.Spinning && !m_autoplay;
+    const bool idle = TableIdle();
     if (m_actSaveLayout) {
         m_actSaveLayout->setEnabled(idle);
     }
