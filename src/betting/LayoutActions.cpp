@@ -113,3 +113,12 @@ LayoutRun StakeToMultiple(GameState& state, const SpotStakes& base, std::int64_t
     raised.changed.insert(raised.changed.begin(), lowered.changed.begin(), lowered.changed.end());
     return raised;
 }
+
+LayoutRun AddStakes(GameState& state, const SpotStakes& added) {
+    return StakeEach(state, [&](std::int16_t spot) -> std::optional<std::int16_t> {
+        if (added.at(spot) <= 0) {
+            return std::nullopt;
+        }
+        return CheckedAdd16(state.SpotStake.at(spot), added.at(spot));
+    });
+}

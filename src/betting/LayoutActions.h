@@ -40,3 +40,6 @@ LayoutRun ClearStakes(GameState& state);
 // first refusal ends the run. A target that does not fit a stake throws
 // MoneyOverflow when its spot is reached.
 LayoutRun StakeToMultiple(GameState& state, const SpotStakes& base, std::int64_t multiple);
+// Adds each stake of `added` to its spot, each new stake tested at the
+// selected table; the first refusal ends the run.
+LayoutRun AddStakes(GameState& state, const SpotStakes& added);

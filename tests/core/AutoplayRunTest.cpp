@@ -1,13 +1,12 @@
 // Autoplay's rules: the layout brought to a multiple of its base, the stop
 // rules and the run's count and progression.
-#include "TestTable.h"
+#include "StakedTable.h"
 
 #include "strategy/AutoplayRun.h"
 #include "table/Money.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,16 +15,6 @@ namespace {
 using namespace table;
 using namespace chip;
 using enum RefusalKind;
-using Stakes = std::map<std::int16_t, std::int16_t>;
-
-SpotStakes Layout(const Stakes& stakes) {
-    SpotStakes layout{};
-    for (const auto& [spot, stake] : stakes) {
-        layout.at(spot) = stake;
-    }
-    return layout;
-}
-
 struct MultipleCase {
     const char* name;
     Stakes base;
@@ -52,21 +41,14 @@ const std::vector<MultipleCase> kMultipleCases = {
 TEST(StakeToMultiple, BringsTheLayoutToTheMultipleOfItsBase) {
     for (const MultipleCase& c : kMultipleCases) {
         SCOPED_TRACE(c.name);
-        GameState state = StartedTable();
-        state.SpotStake = Layout(c.before);
-        state.BetTotal = StakeSum(state);
-        state.Balance = 1000 - state.BetTotal;
-        SelectTable(state, c.table);
+        GameState state = TableWith(c.before, c.table, 1000);
         SelectChip(state, k25);
         const LayoutRun run = StakeToMultiple(state, Layout(c.base), c.multiple);
         EXPECT_EQ(run.refusal, c.refusal);
         EXPECT_EQ(state.SpotStake, Layout(c.after));
         EXPECT_EQ(state.BetTotal, StakeSum(state));
         EXPECT_EQ(state.Balance + state.BetTotal, 1000);
-        for (const auto& [s, stake] : c.after) {
-            const bool raised = stake > (c.before.count(s) ? c.before.at(s) : 0);
-            EXPECT_EQ(state.SpotChip.at(s), raised ? k25 : k1) << s;
-        }
+        ExpectMarkers(state, c.before, c.after, k25);
     }
 }
 

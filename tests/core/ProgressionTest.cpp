@@ -33,32 +33,20 @@ TEST_P(ProgressionTest, StepsAsTheSystemSays) {
     EXPECT_EQ(Multipliers(c.kind, c.outcomes), c.multipliers);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Systems, ProgressionTest,
-    testing::Values(
-        Case{"FlatNeverChanges", ProgressionKind::Flat, "LLWL", {1, 1, 1, 1, 1}},
-        Case{"MartingaleDoublesOnLossesAndResetsOnAWin",
-             ProgressionKind::Martingale,
-             "LLLWL",
-             {1, 2, 4, 8, 1, 2}},
-        Case{"DAlembertClimbsOneAndNeverFallsBelowOne",
-             ProgressionKind::DAlembert,
-             "LLWWWL",
-             {1, 2, 3, 2, 1, 1, 2}},
-        Case{"FibonacciStepsOnAndTwoBack",
-             ProgressionKind::Fibonacci,
-             "LLLLLWWW",
-             {1, 1, 2, 3, 5, 8, 3, 1, 1}},
-        Case{"ParoliDoublesOnWinsAndResetsAfterThree",
-             ProgressionKind::Paroli,
-             "WWWWL",
-             {1, 2, 4, 1, 2, 1}},
-        Case{"AnEvenSpinKeepsTheMultiplier", ProgressionKind::Martingale, "LELE", {1, 2, 2, 4, 4}},
-        Case{"AnEvenSpinNeitherBreaksNorExtendsParolisRun",
-             ProgressionKind::Paroli,
-             "WEWEW",
-             {1, 2, 2, 4, 4, 1}}),
-    [](const testing::TestParamInfo<Case>& row) { return std::string(row.param.name); });
+// clang-format off
+const Case kCases[] = {
+    {"FlatNeverChanges", ProgressionKind::Flat, "LLWL", {1, 1, 1, 1, 1}},
+    {"MartingaleDoublesOnLossesAndResetsOnAWin", ProgressionKind::Martingale, "LLLWL", {1, 2, 4, 8, 1, 2}},
+    {"DAlembertClimbsOneAndNeverFallsBelowOne", ProgressionKind::DAlembert, "LLWWWL", {1, 2, 3, 2, 1, 1, 2}},
+    {"FibonacciStepsOnAndTwoBack", ProgressionKind::Fibonacci, "LLLLLWWW", {1, 1, 2, 3, 5, 8, 3, 1, 1}},
+    {"ParoliDoublesOnWinsAndResetsAfterThree", ProgressionKind::Paroli, "WWWWL", {1, 2, 4, 1, 2, 1}},
+    {"AnEvenSpinKeepsTheMultiplier", ProgressionKind::Martingale, "LELE", {1, 2, 2, 4, 4}},
+    {"AnEvenSpinNeitherBreaksNorExtendsParolisRun", ProgressionKind::Paroli, "WEWEW", {1, 2, 2, 4, 4, 1}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Systems, ProgressionTest, testing::ValuesIn(kCases),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ProgressionLimitTest, ALongLosingRunHoldsAtTheLargestMultiplier) {
     for (const ProgressionKind kind : {ProgressionKind::Martingale, ProgressionKind::Fibonacci}) {

@@ -35,24 +35,16 @@ TEST_P(SectorTest, CoversTheNumbersOfItsPatternOnItsOwnArcs) {
     EXPECT_EQ(SectorArcs(state.catalogue, row.bet), row.arcs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Racetrack, SectorTest,
-                         ::testing::Values(SectorRow{"TierIsTheTwelveOppositeZero",
-                                                     AnnouncedBet::Tier,
-                                                     {5, 8, 10, 11, 13, 16, 23, 24, 27, 30, 33, 36},
-                                                     {{11, 12}}},
-                                           SectorRow{"OrphansLieOnTwoArcs",
-                                                     AnnouncedBet::Orphns,
-                                                     {1, 6, 9, 14, 17, 20, 31, 34},
-                                                     {{8, 3}, {23, 5}}},
-                                           SectorRow{"GrandeRunsThroughZeroAsOneArc",
-                                                     AnnouncedBet::Grande,
-                                                     {0, 2, 3, 4, 7, 12, 15, 18, 19, 21, 22, 25, 26,
-                                                      28, 29, 32, 35},
-                                                     {{28, 17}}},
-                                           SectorRow{"ZeroIsTheSevenAroundZero",
-                                                     AnnouncedBet::Zero,
-                                                     {0, 3, 12, 15, 26, 32, 35},
-                                                     {{33, 7}}}),
+// clang-format off
+const SectorRow kSectors[] = {
+    {"TierIsTheTwelveOppositeZero", AnnouncedBet::Tier, {5, 8, 10, 11, 13, 16, 23, 24, 27, 30, 33, 36}, {{11, 12}}},
+    {"OrphansLieOnTwoArcs", AnnouncedBet::Orphns, {1, 6, 9, 14, 17, 20, 31, 34}, {{8, 3}, {23, 5}}},
+    {"GrandeRunsThroughZeroAsOneArc", AnnouncedBet::Grande, {0, 2, 3, 4, 7, 12, 15, 18, 19, 21, 22, 25, 26, 28, 29, 32, 35}, {{28, 17}}},
+    {"ZeroIsTheSevenAroundZero", AnnouncedBet::Zero, {0, 3, 12, 15, 26, 32, 35}, {{33, 7}}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Racetrack, SectorTest, ::testing::ValuesIn(kSectors),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Racetrack, TierOrphansAndGrandeShareNoPocketAndCoverTheWheel) {

@@ -36,58 +36,24 @@ std::string RowName(const ::testing::TestParamInfo<PlaceCase>& row) {
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ScreenPlaceTest,
-    ::testing::Values(
-        PlaceCase{"a window inside the screen stays",
-                  {100, 100, 540, 720},
-                  {kPrimary},
-                  {100, 100, 540, 720}},
-        PlaceCase{"a window half off the right edge stays while its top can be grasped",
-                  {1800, 100, 540, 720},
-                  {kPrimary},
-                  {1800, 100, 540, 720}},
-        PlaceCase{"forty pixels of title bar are too few and the window comes back",
-                  {1880, 100, 540, 720},
-                  {kPrimary},
-                  {1380, 100, 540, 720}},
-        PlaceCase{"a window on an unplugged monitor comes to the right edge of the first",
-                  {2200, 50, 540, 720},
-                  {kPrimary},
-                  {1380, 50, 540, 720}},
-        PlaceCase{"a window left of every screen comes to the left edge",
-                  {-900, 300, 520, 445},
-                  {kPrimary},
-                  {0, 300, 520, 445}},
-        PlaceCase{"a title bar above the top edge is brought down",
-                  {100, -10, 520, 445},
-                  {kPrimary},
-                  {100, 0, 520, 445}},
-        PlaceCase{"a window taller than its screen is shrunk to it",
-                  {-2000, 0, 540, 1200},
-                  {kPrimary},
-                  {0, 0, 540, 1040}},
-        PlaceCase{"a window on the second monitor stays there",
-                  {2000, 100, 540, 720},
-                  {kPrimary, kRight},
-                  {2000, 100, 540, 720}},
-        PlaceCase{"a window on a monitor left of the primary stays there",
-                  {-1000, 100, 500, 400},
-                  {kPrimary, kLeft},
-                  {-1000, 100, 500, 400}},
-        PlaceCase{"a window below the screens goes to the one it overlaps most",
-                  {1880, 1180, 540, 720},
-                  {kPrimary, kRight},
-                  {1920, 480, 540, 720}},
-        PlaceCase{"a window overlapping no screen goes to the first",
-                  {5000, 5000, 300, 200},
-                  {kPrimary, kRight},
-                  {1620, 840, 300, 200}},
-        PlaceCase{"with no screen known the place is kept",
-                  {5000, 5000, 300, 200},
-                  {},
-                  {5000, 5000, 300, 200}}),
-    RowName);
+// clang-format off
+const PlaceCase kPlaces[] = {
+    {"a window inside the screen stays", {100, 100, 540, 720}, {kPrimary}, {100, 100, 540, 720}},
+    {"a window half off the right edge stays while its top can be grasped", {1800, 100, 540, 720}, {kPrimary}, {1800, 100, 540, 720}},
+    {"forty pixels of title bar are too few and the window comes back", {1880, 100, 540, 720}, {kPrimary}, {1380, 100, 540, 720}},
+    {"a window on an unplugged monitor comes to the right edge of the first", {2200, 50, 540, 720}, {kPrimary}, {1380, 50, 540, 720}},
+    {"a window left of every screen comes to the left edge", {-900, 300, 520, 445}, {kPrimary}, {0, 300, 520, 445}},
+    {"a title bar above the top edge is brought down", {100, -10, 520, 445}, {kPrimary}, {100, 0, 520, 445}},
+    {"a window taller than its screen is shrunk to it", {-2000, 0, 540, 1200}, {kPrimary}, {0, 0, 540, 1040}},
+    {"a window on the second monitor stays there", {2000, 100, 540, 720}, {kPrimary, kRight}, {2000, 100, 540, 720}},
+    {"a window on a monitor left of the primary stays there", {-1000, 100, 500, 400}, {kPrimary, kLeft}, {-1000, 100, 500, 400}},
+    {"a window below the screens goes to the one it overlaps most", {1880, 1180, 540, 720}, {kPrimary, kRight}, {1920, 480, 540, 720}},
+    {"a window overlapping no screen goes to the first", {5000, 5000, 300, 200}, {kPrimary, kRight}, {1620, 840, 300, 200}},
+    {"with no screen known the place is kept", {5000, 5000, 300, 200}, {}, {5000, 5000, 300, 200}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScreenPlaceTest, ::testing::ValuesIn(kPlaces), RowName);
 
 TEST(ScreenPlace, APlaceWithoutASizeIsNotUsed) {
     for (const ScreenRect place : {ScreenRect{10, 10, 0, 300}, ScreenRect{10, 10, 300, -5}}) {

@@ -1,4 +1,4 @@
-#include "TestTable.h"
+#include "SimulatedLayout.h"
 #include "core/LayoutOracle.h"
 
 #include "strategy/Simulator.h"
@@ -13,40 +13,15 @@
 
 namespace {
 
-using Stakes = std::array<std::int16_t, kSpotCount>;
-
 Stakes MixedLayout() {
-    Stakes stakes{};
-    for (const auto& [spot, stake] : {std::pair{7, 5},
-                                      {19, 10},
-                                      {8, 5},
-                                      {14, 5},
-                                      {18, 10},
-                                      {2, 5},
-                                      {146, 10},
-                                      {153, 20},
-                                      {155, 10}}) {
-        stakes.at(spot) = static_cast<std::int16_t>(stake);
-    }
-    return stakes;
+    return LayoutOf(
+        {{7, 5}, {19, 10}, {8, 5}, {14, 5}, {18, 10}, {2, 5}, {146, 10}, {153, 20}, {155, 10}});
 }
 
 inline constexpr std::int64_t kMixedSum = 80;
 
 Simulator MakeSimulator(const Stakes& stakes, SimulationSettings settings) {
-    const GameState state = StartedTable();
-    return Simulator(LayoutReturn(state.catalogue, state.limits, table::kFive, stakes), settings);
-}
-
-// True when the table takes the layout scaled by m, staked through its funnel.
-bool StakeLayout(GameState& state, const Stakes& stakes, std::int64_t m) {
-    for (std::int16_t s = 0; s < kSpotCount; ++s) {
-        const std::int64_t stake = m * stakes.at(s);
-        if (stake > 32767 || (stake > 0 && StakeTo(state, s, static_cast<std::int16_t>(stake)))) {
-            return false;
-        }
-    }
-    return true;
+    return Simulator(ReturnOf(stakes), settings);
 }
 
 class Agreement : public testing::TestWithParam<ProgressionKind> {};
@@ -117,9 +92,7 @@ TEST(Simulator, LosesTheHouseEdgeOverTenMillionSpins) {
     const SimulationSummary summary = simulator.Summarise(blocks);
     const double spins = 1e7;
     ASSERT_EQ(summary.wagered, static_cast<std::int64_t>(spins) * kMixedSum);
-    const GameState state = StartedTable();
-    const LayoutReturn layout(state.catalogue, state.limits, table::kFive, stakes);
-    const double error = std::sqrt(spins * layout.Variance());
+    const double error = std::sqrt(spins * ReturnOf(stakes).Variance());
     EXPECT_NEAR(static_cast<double>(summary.actualLoss), summary.expectedLoss, 4 * error);
     EXPECT_NEAR(summary.expectedLoss, spins * kMixedSum / 37, 1e-3);
 }

@@ -1,7 +1,6 @@
-#include "TestTable.h"
+#include "SimulatedLayout.h"
 #include "core/LayoutOracle.h"
 
-#include "strategy/LayoutReturn.h"
 #include "strategy/Simulator.h"
 #include "wheel/Settlement.h"
 
@@ -17,16 +16,6 @@
 
 namespace {
 
-using Stakes = std::array<std::int16_t, kSpotCount>;
-
-Stakes LayoutOf(std::initializer_list<std::pair<int, std::int16_t>> spots) {
-    Stakes stakes{};
-    for (const auto& [spot, stake] : spots) {
-        stakes.at(spot) = stake;
-    }
-    return stakes;
-}
-
 // Twenty spots at the "$5" table: straights, splits, corners, a six-line,
 // a dozen and red, each within its limits.
 Stakes TwentySpots() {
@@ -37,11 +26,6 @@ Stakes TwentySpots() {
         stakes.at(spot) = spot >= kFirstOutsideSpot ? 20 : 5;
     }
     return stakes;
-}
-
-LayoutReturn ReturnOf(const Stakes& stakes, std::int16_t table = table::kFive) {
-    const GameState state = StartedTable();
-    return LayoutReturn(state.catalogue, state.limits, table, stakes);
 }
 
 TEST(PocketStream, SplitMixGivesItsPublishedFirstValues) {
@@ -122,23 +106,23 @@ TEST_P(LayoutAccepted, AgreesWithTheTableForEveryMultiplier) {
     SelectTable(started, c.table);
     for (std::int64_t m = 0; m <= 2100; ++m) {
         GameState state = started;
-        bool accepted = m > 0;
-        for (std::int16_t s = 0; s < kSpotCount && accepted; ++s) {
-            const std::int64_t stake = m * c.stakes.at(s);
-            accepted = stake == 0 || !StakeTo(state, s, static_cast<std::int16_t>(stake));
-        }
-        ASSERT_EQ(layout.Accepted(m), accepted) << "multiplier " << m;
+        ASSERT_EQ(layout.Accepted(m), m > 0 && StakeLayout(state, c.stakes, m))
+            << "multiplier " << m;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, LayoutAccepted,
-    testing::Values(AcceptCase{"StraightAtFive", LayoutOf({{7, 5}}), table::kFive},
-                    AcceptCase{"OffMultipleAtTen", LayoutOf({{7, 3}, {153, 50}}), table::kTen},
-                    AcceptCase{"OutsideMinimumAtOne", LayoutOf({{7, 1}, {153, 1}}), table::kOne},
-                    AcceptCase{"TwentySpots", TwentySpots(), table::kFive},
-                    AcceptCase{"EvenChanceAtTwo", LayoutOf({{156, 7}}), table::kTwo}),
-    [](const auto& param) { return std::string(param.param.name); });
+// clang-format off
+const AcceptCase kAccepts[] = {
+    {"StraightAtFive", LayoutOf({{7, 5}}), table::kFive},
+    {"OffMultipleAtTen", LayoutOf({{7, 3}, {153, 50}}), table::kTen},
+    {"OutsideMinimumAtOne", LayoutOf({{7, 1}, {153, 1}}), table::kOne},
+    {"TwentySpots", TwentySpots(), table::kFive},
+    {"EvenChanceAtTwo", LayoutOf({{156, 7}}), table::kTwo},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Layouts, LayoutAccepted, testing::ValuesIn(kAccepts),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 struct EndCase {
     const char* name;
@@ -167,33 +151,19 @@ TEST_P(SessionEnds, ForTheirReason) {
 // Bankroll, target, progression, spins: huge bankrolls never go broke; a
 // Martingale on a straight of 5 at the "$5" table meets the maximum of 100
 // at the sixth loss in a row.
-INSTANTIATE_TEST_SUITE_P(
-    Reasons, SessionEnds,
-    testing::Values(
-        EndCase{
-            "BrokeBeforeTheFirstSpin", LayoutOf({{153, 10}}), {1, 100, 9, 0}, SessionEnd::Broke},
-        EndCase{"BrokeOnRed",
-                LayoutOf({{153, 10}}),
-                {1, 100000, 100, 0, ProgressionKind::Flat, 3},
-                SessionEnd::Broke},
-        EndCase{"AllSpins", LayoutOf({{153, 10}}), {1, 50, 1000000, 0}, SessionEnd::Spins},
-        EndCase{"TargetOnRed",
-                LayoutOf({{153, 10}}),
-                {1, 100000, 1000, 10, ProgressionKind::Flat, 4},
-                SessionEnd::Target},
-        EndCase{"StoppedByTheMaximum",
-                LayoutOf({{7, 5}}),
-                {1, 100000, 100000000, 0, ProgressionKind::Martingale, 5},
-                SessionEnd::Stopped},
-        EndCase{"DAlembertStoppedToo",
-                LayoutOf({{7, 5}}),
-                {1, 100000, 100000000, 0, ProgressionKind::DAlembert, 6},
-                SessionEnd::Stopped}),
-    [](const auto& param) { return std::string(param.param.name); });
+// clang-format off
+const EndCase kEnds[] = {
+    {"BrokeBeforeTheFirstSpin", LayoutOf({{153, 10}}), {1, 100, 9, 0}, SessionEnd::Broke},
+    {"BrokeOnRed", LayoutOf({{153, 10}}), {1, 100000, 100, 0, ProgressionKind::Flat, 3}, SessionEnd::Broke},
+    {"AllSpins", LayoutOf({{153, 10}}), {1, 50, 1000000, 0}, SessionEnd::Spins},
+    {"TargetOnRed", LayoutOf({{153, 10}}), {1, 100000, 1000, 10, ProgressionKind::Flat, 4}, SessionEnd::Target},
+    {"StoppedByTheMaximum", LayoutOf({{7, 5}}), {1, 100000, 100000000, 0, ProgressionKind::Martingale, 5}, SessionEnd::Stopped},
+    {"DAlembertStoppedToo", LayoutOf({{7, 5}}), {1, 100000, 100000000, 0, ProgressionKind::DAlembert, 6}, SessionEnd::Stopped},
+};
+// clang-format on
 
-} // namespace
-
-namespace {
+INSTANTIATE_TEST_SUITE_P(Reasons, SessionEnds, testing::ValuesIn(kEnds),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 struct BinCase {
     std::vector<std::int64_t> finals;
@@ -214,11 +184,11 @@ TEST_P(FinalBins, CountEveryFinalOnce) {
 }
 
 // Finals, bins; then the lowest, the width and the counts, worked by hand.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FinalBins,
-    testing::Values(BinCase{{}, 5, 0, 1, {}}, BinCase{{700, 700, 700}, 4, 700, 1, {3}},
-                    BinCase{{0, 10, 20, 30, 40}, 4, 0, 11, {2, 1, 1, 1}},
-                    BinCase{{-50, 0, 49, 50, 150}, 2, -50, 101, {4, 1}},
-                    BinCase{{1, 2, 3, 4}, 10, 1, 1, {1, 1, 1, 1}}));
+INSTANTIATE_TEST_SUITE_P(Cases, FinalBins,
+                         testing::Values(BinCase{{}, 5, 0, 1, {}},
+                                         BinCase{{700, 700, 700}, 4, 700, 1, {3}},
+                                         BinCase{{0, 10, 20, 30, 40}, 4, 0, 11, {2, 1, 1, 1}},
+                                         BinCase{{-50, 0, 49, 50, 150}, 2, -50, 101, {4, 1}},
+                                         BinCase{{1, 2, 3, 4}, 10, 1, 1, {1, 1, 1, 1}}));
 
 } // namespace

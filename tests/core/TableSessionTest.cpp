@@ -1,7 +1,7 @@
 // The session around the layout: rebet, double and clear, each one step of
 // undo, and the statistics of the spins.
 #include "LayoutOracle.h"
-#include "TestTable.h"
+#include "StakedTable.h"
 
 #include "betting/TableSession.h"
 #include "table/Money.h"
@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <tuple>
 
 namespace {
@@ -17,7 +16,6 @@ namespace {
 using namespace table;
 using namespace chip;
 using enum RefusalKind;
-using Stakes = std::map<std::int16_t, std::int16_t>;
 
 using Action = LayoutRun (*)(GameState&, const SpotStakes& lastSpin);
 const Action kRebet = [](GameState& s, const SpotStakes& last) { return Rebet(s, last); };
@@ -46,24 +44,12 @@ const std::vector<ActionCase> kCases = {
 };
 // clang-format on
 
-SpotStakes Layout(const Stakes& stakes) {
-    SpotStakes layout{};
-    for (const auto& [spot, stake] : stakes) {
-        layout.at(spot) = stake;
-    }
-    return layout;
-}
-
 // Every case is one step of undo, back to the exact layout before it. While
 // the ball runs, neither the action nor undo does anything.
 TEST(LayoutActions, ChangeStakesInSpotOrderAsThePressesWouldAndAreUndoneAsOneStep) {
     for (const ActionCase& c : kCases) {
         SCOPED_TRACE(c.name);
-        GameState state = StartedTable(); // every marker shows the $1 chip
-        state.SpotStake = Layout(c.before);
-        state.BetTotal = StakeSum(state);
-        state.Balance = -state.BetTotal;
-        SelectTable(state, c.table);
+        GameState state = TableWith(c.before, c.table);
         SelectChip(state, k25);
         const StakeSnapshot before = TakeSnapshot(state);
         const LayoutRun run = c.action(state, Layout(c.lastSpin));
@@ -75,11 +61,7 @@ TEST(LayoutActions, ChangeStakesInSpotOrderAsThePressesWouldAndAreUndoneAsOneSte
         EXPECT_FALSE(journal.Undo(state));
         state.Spinning = false;
         EXPECT_EQ(state.SpotStake, Layout(c.after));
-        // A spot given a new stake shows the chip in hand; the others keep theirs.
-        for (const auto& [s, stake] : c.after) {
-            const bool restaked = stake > (c.before.count(s) ? c.before.at(s) : 0);
-            EXPECT_EQ(state.SpotChip.at(s), restaked ? k25 : k1) << s;
-        }
+        ExpectMarkers(state, c.before, c.after, k25);
         EXPECT_EQ(state.BetTotal, StakeSum(state));
         EXPECT_EQ(state.Balance, -state.BetTotal);
         EXPECT_EQ(journal.Undo(state), !run.changed.empty()); // a run refused at once is no step

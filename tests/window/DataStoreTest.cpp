@@ -7,6 +7,12 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <set>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 // Each test has a file of its own in the run's data folder.
@@ -59,6 +65,35 @@ TEST_F(DataStoreTest, TwoWritersKeepEachOthersChanges) {
         {"from the first"}, {"from the second"}, {"first again"}};
     EXPECT_EQ(last.records.rows, expected);
     EXPECT_EQ(Store().Load().records.rows, expected);
+}
+
+// Two programs writing at the same moment: a child process and this one each
+// append their rows while the other does; the lock keeps every row.
+TEST_F(DataStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
+    constexpr int kRows = 40;
+    const auto write = [this](const std::string& who) {
+        for (int i = 0; i < kRows; ++i) {
+            if (!Store().Update(Append(who + std::to_string(i))).error.isEmpty()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        _exit(write("child ") ? 0 : 1);
+    }
+    EXPECT_TRUE(write("parent "));
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    std::set<std::string> rows;
+    for (const auto& row : Store().Load().records.rows) {
+        rows.insert(row.at(0));
+    }
+    EXPECT_EQ(rows.size(), 2U * kRows);
+    EXPECT_TRUE(rows.contains("child 39") && rows.contains("parent 39"));
 }
 
 TEST_F(DataStoreTest, AnUnreadableFileIsMovedAsideWithOneSentenceAndNeverLost) {

@@ -113,8 +113,9 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
     }
     EXPECT_EQ(menus.join(", "),
               "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
-              "actDouble Ctrl+Shift+D,  , actSpin F5, actAutoplay , &View, actStatistics Ctrl+T, "
-              "actRacetrack Ctrl+K, actStrategy ");
+              "actDouble Ctrl+Shift+D,  , actSpin F5, actAutoplay ,  , actSaveLayout Ctrl+S,  , "
+              "actManageLayouts , &View, actStatistics Ctrl+T, actRacetrack Ctrl+K, actStrategy ,  , "
+              "actZoomIn Ctrl++, actZoomOut Ctrl+-, actZoomReset Ctrl+0");
     const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);
     EXPECT_EQ(answer.boxes().size(), 1U);

@@ -23,7 +23,6 @@ Qt::Alignment Alignment(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// Labels draw straight onto whatever lies beneath them.
 // A hidden label without a caption is a spot's stake label: the table gives
 // it its text, face and colour each time it shows it, so they are left until then.
 bool StyledWhenShown(const ControlRow& row) {
@@ -31,12 +30,7 @@ bool StyledWhenShown(const ControlRow& row) {
            !row.visible && row.caption.isEmpty();
 }
 
-// Artwork draws its own faces; the widget's font is never read.
-bool TakesRoleFont(const ControlRow& row) {
-    return row.kind != ControlKind::Picture && row.kind != ControlKind::Backdrop &&
-           !StyledWhenShown(row);
-}
-
+// Labels draw straight onto whatever lies beneath them.
 QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
     QLabel* label = row.kind == ControlKind::ClickLabel ? new ClickLabel(row.caption, parent)
                                                         : new QLabel(row.caption, parent);
@@ -100,6 +94,11 @@ QWidget* MakeWidget(const ControlRow& row, QWidget* parent) {
 }
 
 } // namespace
+
+bool TakesRoleFont(const ControlRow& row) {
+    return row.kind != ControlKind::Picture && row.kind != ControlKind::Backdrop &&
+           !StyledWhenShown(row);
+}
 
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     QWidget* widget = MakeWidget(row, parent);

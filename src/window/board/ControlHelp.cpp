@@ -4,6 +4,7 @@
 #include "betting/BoardHitTest.h"
 #include "table/NumberText.h"
 #include "window/common/ClickLabel.h"
+#include "window/common/Picture.h"
 #include "window/common/Twips.h"
 
 #include <QComboBox>
@@ -150,8 +151,12 @@ void ControlHelp::DescribeOutsideAreas() {
 
 QString ControlHelp::TipAt(QObject* watched, QPoint position) const {
     if (watched == m_layout) {
-        const auto twips = [](int pixels) { return pixels * kTwipsPerPixel; };
-        const auto spot = BoardSpotAt(twips(position.x()), twips(position.y()));
+        // A whole twip, as a press finds it; at 100 % a pixel is exactly 15 of them.
+        const QPointF at = static_cast<const Picture*>(m_layout)->ArtworkPoint(position);
+        const auto twips = [](qreal pixels) {
+            return static_cast<int>(std::floor(pixels * kTwipsPerPixel));
+        };
+        const auto spot = BoardSpotAt(twips(at.x()), twips(at.y()));
         return spot ? FromStd(SpotDescription(m_state, *spot)) : QString();
     }
     for (int s = 0; s < kSpotCount; ++s) {

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -39,10 +40,20 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
             statusBar()->showMessage(text);
         }
     });
+    // Saved layouts: the table owns the actions and the menu.
+    table->addSeparator();
+    table->addAction(BoardAction(*m_board, "actSaveLayout"));
+    table->addMenu(m_board->findChild<QMenu*>(QStringLiteral("mnuLayouts")));
+    table->addAction(BoardAction(*m_board, "actManageLayouts"));
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(BoardAction(*m_board, "actStatistics"));
     view->addAction(BoardAction(*m_board, "actRacetrack"));
     view->addAction(BoardAction(*m_board, "actStrategy"));
+    // The zoom: the table changes its fixed size and the window follows it.
+    view->addSeparator();
+    for (const char* name : {"actZoomIn", "actZoomOut", "actZoomReset"}) {
+        view->addAction(BoardAction(*m_board, name));
+    }
     // The table keeps its fixed size; the window is that plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -45,6 +45,8 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     ConnectHandlers();
     Form_Load();
     ConnectTeaching();
+    ConnectLayouts();
+    RestoreZoom();
     // After the constructor, so the table is shown first and the game starts as ever.
     QTimer::singleShot(0, this, &frmBoard::ReopenWindows);
 }
@@ -97,6 +99,7 @@ void frmBoard::ConnectHandlers() {
     CreateRacetrack();
     CreateAutoplay();
     CreateStrategyAction();
+    CreateZoom();
 }
 
 void frmBoard::Form_Load() {
@@ -127,9 +130,9 @@ void frmBoard::FillComboBoxes() {
 void frmBoard::PlaceSpotChips() {
     for (int s = 0; s < kSpotCount; ++s) {
         const TwipPoint place = m_state.catalogue.ChipPlace.at(s);
-        m_imgChip.at(s)->move(Pixels(place.left), Pixels(place.top));
-        m_lblChip.at(s)->move(Pixels(place.left + kStakeLabelOffset.left),
-                              Pixels(place.top + kStakeLabelOffset.top));
+        m_imgChip.at(s)->move(Pixels(place.left, Zoom()), Pixels(place.top, Zoom()));
+        m_lblChip.at(s)->move(Pixels(place.left + kStakeLabelOffset.left, Zoom()),
+                              Pixels(place.top + kStakeLabelOffset.top, Zoom()));
     }
 }
 

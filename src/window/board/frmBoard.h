@@ -1,10 +1,12 @@
 #pragma once
 
 #include "betting/AnnouncedBets.h"
+#include "betting/SavedLayouts.h"
 #include "betting/TableSession.h"
 #include "strategy/AutoplayRun.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
+#include "window/common/DataStore.h"
 
 #include <QHash>
 #include <QPointer>
@@ -26,6 +28,8 @@ class frmRacetrack;
 class frmStrategy;
 class AnnouncedPreview;
 class QAction;
+class QMenu;
+class dlgLayouts;
 class QPushButton;
 class QComboBox;
 class QLabel;
@@ -64,9 +68,14 @@ class frmBoard : public QWidget {
     bool autoplayRunning() const { return m_autoplay.has_value(); }
     std::optional<AutoplayEnd> lastAutoplayEnd() const { return m_lastAutoplayEnd; }
 
+    // The zoom of the table (frmBoardZoom.cpp): 1.0 at the designed size.
+    double Zoom() const;
+
   signals:
     // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
     void autoplayStatus(const QString& text);
+    // After the table has been drawn at a new zoom, for the windows that follow it.
+    void zoomChanged(double factor);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,6 +126,7 @@ class frmBoard : public QWidget {
     void BeginRound();
     void EndRound(std::int16_t number, std::int32_t spinWin);
     void FollowTableChange();
+    bool TableIdle() const;
 
     // The racetrack beside the table (frmBoardRacetrack.cpp), built on first
     // use; its presses are the announced buttons' own.
@@ -153,6 +163,34 @@ class frmBoard : public QWidget {
     void actStrategy_Triggered();
     QAction* m_actStrategy = nullptr;
     QPointer<frmStrategy> m_frmStrategy;
+    // Saved layouts: save, the Layouts menu and placing one (frmBoardLayouts.cpp).
+    void ConnectLayouts();
+    void actSaveLayout_Triggered();
+    void PlaceSavedLayout(const SpotStakes& stakes);
+    void ShowLayouts(const DataStore::Result& result);
+    void actManageLayouts_Triggered();
+    void UpdateLayoutActions();
+    void PreviewLayout(const SpotStakes* stakes);
+    QAction* m_actSaveLayout = nullptr;
+    QPointer<dlgLayouts> m_dlgLayouts; // built on first use
+    QMenu* m_mnuLayouts = nullptr;
+    QWidget* m_layoutKeys = nullptr; // holds the layout actions, so their keys work here
+    QList<QAction*> m_layoutActions;
+    DataStore m_layoutStore{QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
+                            QStringLiteral("saved layouts"),
+                            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
+
+    // The zoom (frmBoardZoom.cpp): the table, the main window round it and
+    // the racetrack scaled in steps, the step kept for the next start. Not
+    // while the ball runs: the actions are disabled for the spin.
+    void CreateZoom();
+    void RestoreZoom();
+    void SetZoom(int percent);
+    void ApplyZoomToControls();
+    void UpdateZoomActions();
+    int m_zoomPercent = 100;
+    std::array<QAction*, 3> m_zoomActions{}; // in, out, reset
+    QWidget* m_zoomKeys = nullptr;
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not

@@ -141,15 +141,22 @@ void frmBoard::EndRound(std::int16_t number, std::int32_t spinWin) {
 
 // The actions and the announced preview follow every change of the stakes
 // and every start and end of a spin, whichever control or key made it.
+// The table takes the player's own changes: no ball running, no autoplay.
+bool frmBoard::TableIdle() const {
+    return !m_state.Spinning && !m_autoplay;
+}
+
 void frmBoard::FollowTableChange() {
     if (m_preview) {
         m_preview->Refresh();
     }
     RefreshRacetrack();
-    const bool idle = !m_state.Spinning && !m_autoplay;
+    const bool idle = TableIdle();
     for (QAction* action : m_actions) {
         action->setEnabled(idle);
     }
     m_actions[kUndo]->setEnabled(idle && m_session.journal.CanUndo());
     UpdateAutoplayAction();
+    UpdateLayoutActions();
+    UpdateZoomActions();
 }

@@ -80,7 +80,8 @@ void frmBoard::imgBoard_MouseDown(Qt::MouseButton button, Qt::MouseButtons butto
     if (button != Qt::LeftButton || buttons != Qt::LeftButton) {
         return;
     }
-    if (const auto spot = BoardSpotAt(WholeTwips(position.x()), WholeTwips(position.y()))) {
+    const QPointF at = Control<Picture>(QStringLiteral("imgBoard"))->ArtworkPoint(position);
+    if (const auto spot = BoardSpotAt(WholeTwips(at.x()), WholeTwips(at.y()))) {
         StakeSpot(*spot, kLeftButton);
     }
 }

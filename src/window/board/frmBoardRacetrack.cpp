@@ -30,6 +30,7 @@ void frmBoard::CreateRacetrack() {
 void frmBoard::actRacetrack_Triggered() {
     if (!m_frmRacetrack) {
         m_frmRacetrack = new frmRacetrack(this, m_state.catalogue);
+        m_frmRacetrack->SetZoom(Zoom());
         connect(m_frmRacetrack, &frmRacetrack::stopPressed, this, &frmBoard::Racetrack_Pressed);
         connect(m_frmRacetrack, &frmRacetrack::stopHovered, this, &frmBoard::Racetrack_Hovered);
         connect(m_frmRacetrack, &frmRacetrack::eitherSideStepped, this,
@@ -46,7 +47,7 @@ void frmBoard::actRacetrack_Triggered() {
 
 // The one question every input of the track asks first.
 bool frmBoard::RacetrackAnswers() const {
-    return !m_state.Spinning && !m_autoplay;
+    return TableIdle();
 }
 
 void frmBoard::Racetrack_Pressed(int stop, Qt::MouseButton button) {

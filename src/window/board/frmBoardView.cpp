@@ -47,7 +47,7 @@ void frmBoard::RedrawSpot(std::int16_t s) {
         const StakeLabel look = FormatValue(m_state, s);
         chip.setArtwork({ArtworkKind::Chip, m_state.SpotChip.at(s)});
         label.setText(QString::fromStdString(look.text));
-        label.setFont(StakeLabelFont(look.pointSize));
+        label.setFont(ZoomedFont(StakeLabelFont(look.pointSize), Zoom()));
         SetTextColour(label, QPalette::WindowText,
                       look.white ? QColor(Qt::white) : QColor(Qt::black));
     }
@@ -81,7 +81,7 @@ void frmBoard::RedrawHistory() {
 }
 
 void frmBoard::RedrawBall() {
-    m_shpBall->move(Pixels(m_state.BallLeft), Pixels(m_state.BallTop));
+    m_shpBall->move(Pixels(m_state.BallLeft, Zoom()), Pixels(m_state.BallTop, Zoom()));
     m_shpBall->setVisible(m_state.BallShown);
 }
 

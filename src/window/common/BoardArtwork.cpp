@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -32,14 +33,40 @@ bool IsRedNumber(int n) {
     return std::find(kRedNumbers.begin(), kRedNumbers.end(), n) != kRedNumbers.end();
 }
 
+int Snapped(double pixels) {
+    return static_cast<int>(std::lround(pixels));
+}
+
+// Drawn larger (a zoom), a one-pixel line would come out one or two pixels
+// wide by where it falls; each is snapped to whole pixels instead, as thick
+// as the scale rounds to, so all the ruling keeps one width.
+void FillRule(QPainter& p, const QRect& line) {
+    const QTransform scale = p.worldTransform();
+    if (scale.isIdentity()) {
+        p.fillRect(line, Qt::black);
+        return;
+    }
+    const QRectF at = scale.mapRect(QRectF(line));
+    const int thick = std::max(1, Snapped(scale.m11()));
+    const bool across = line.height() == 1;
+    const QRect snapped = across ? QRect(Snapped(at.left()), Snapped(at.top()),
+                                         Snapped(at.right()) - Snapped(at.left()), thick)
+                                 : QRect(Snapped(at.left()), Snapped(at.top()), thick,
+                                         Snapped(at.bottom()) - Snapped(at.top()));
+    p.save();
+    p.resetTransform();
+    p.fillRect(snapped, Qt::black);
+    p.restore();
+}
+
 // Ruling lies on the pixel at the boundary itself, so the last line of the
 // picture is its last pixel column or row.
 void HLine(QPainter& p, int y, int x0, int x1) {
-    p.fillRect(QRect(x0, y, x1 - x0 + 1, 1), Qt::black);
+    FillRule(p, QRect(x0, y, x1 - x0 + 1, 1));
 }
 
 void VLine(QPainter& p, int x, int y0, int y1) {
-    p.fillRect(QRect(x, y0, 1, y1 - y0 + 1), Qt::black);
+    FillRule(p, QRect(x, y0, 1, y1 - y0 + 1));
 }
 
 void PaintRuling(QPainter& p) {

@@ -1,6 +1,8 @@
 #include "window/common/BoardFonts.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 
 namespace {
@@ -52,4 +54,11 @@ QFont StakeLabelFont(int pointSize) {
 
 QFont ArtworkFont(int pixelSize) {
     return PixelFont(kFace, pixelSize, true);
+}
+
+QFont ZoomedFont(QFont font, double zoom) {
+    if (zoom != 1.0 && font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * zoom))));
+    }
+    return font;
 }

@@ -22,9 +22,10 @@ QString DataFolder() {
 
 } // namespace
 
-DataStore::DataStore(const QString& fileName, std::string kind, int version, const QString& what)
+DataStore::DataStore(const QString& fileName, std::string kind, int version, const QString& what,
+                     std::function<bool(const StoredRecords&)> readable)
     : m_path(DataFolder() + QLatin1Char('/') + fileName), m_kind(std::move(kind)),
-      m_version(version), m_what(what) {}
+      m_version(version), m_what(what), m_readable(std::move(readable)) {}
 
 DataStore::Result DataStore::Load() const {
     Result result;
@@ -92,7 +93,7 @@ StoredRecords DataStore::ReadLocked(QString& notice) const {
             ReadStoredText(std::string_view(bytes.constData(), bytes.size()), m_kind, m_version);
     }
     file.close();
-    if (records) {
+    if (records && (!m_readable || m_readable(*records))) {
         return *records;
     }
     const QString movedTo = MoveAside();

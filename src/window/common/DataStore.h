@@ -16,7 +16,10 @@ class DataStore {
   public:
     // fileName lies in QStandardPaths::AppDataLocation; `what` names it for
     // the player ("practice progress", "saved layouts").
-    DataStore(const QString& fileName, std::string kind, int version, const QString& what);
+    // `readable`, when given, holds the records to rules of their own: records
+    // it turns down are an unreadable file like any other.
+    DataStore(const QString& fileName, std::string kind, int version, const QString& what,
+              std::function<bool(const StoredRecords&)> readable = {});
 
     struct Result {
         StoredRecords records; // the file as it is now; no rows when there is none
@@ -40,4 +43,5 @@ class DataStore {
     std::string m_kind;
     int m_version;
     QString m_what;
+    std::function<bool(const StoredRecords&)> m_readable;
 };

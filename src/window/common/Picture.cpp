@@ -20,6 +20,27 @@ void Picture::setOverlay(Overlay overlay) {
     update();
 }
 
+void Picture::setZoom(QSize designed) {
+    m_designed = designed;
+    m_cache = QPixmap();
+    update();
+}
+
+QPointF Picture::ArtworkPoint(QPointF position) const {
+    if (!Zoomed()) {
+        return position;
+    }
+    return {position.x() * m_designed.width() / width(),
+            position.y() * m_designed.height() / height()};
+}
+
+void Picture::ScaleToSize(QPainter& painter) const {
+    if (Zoomed()) {
+        painter.scale(static_cast<qreal>(width()) / m_designed.width(),
+                      static_cast<qreal>(height()) / m_designed.height());
+    }
+}
+
 const QPixmap& Picture::Rendered() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
@@ -28,7 +49,8 @@ const QPixmap& Picture::Rendered() {
         m_cache.setDevicePixelRatio(ratio);
         m_cache.fill(Qt::transparent);
         QPainter painter(&m_cache);
-        PaintArtwork(painter, size(), m_art);
+        ScaleToSize(painter);
+        PaintArtwork(painter, Zoomed() ? m_designed : size(), m_art);
     }
     return m_cache;
 }
@@ -40,6 +62,7 @@ void Picture::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, Rendered());
     if (m_overlay) {
+        ScaleToSize(painter);
         m_overlay(painter);
     }
 }

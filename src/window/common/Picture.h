@@ -23,6 +23,14 @@ class Picture : public QWidget {
     void setOverlay(Overlay overlay);
     bool hasOverlay() const { return static_cast<bool>(m_overlay); }
 
+    // Shown larger than designed (`designed` is the size at 100 %): the
+    // artwork and the overlay are drawn afresh at the picture's size, never
+    // a bitmap stretched, in the coordinates they have at 100 %.
+    void setZoom(QSize designed);
+    // Where a point of the control lies on the artwork at 100 %, the place
+    // hit-testing works on.
+    QPointF ArtworkPoint(QPointF position) const;
+
   signals:
     void pressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPointF position);
     void clicked();
@@ -36,9 +44,13 @@ class Picture : public QWidget {
     // The artwork drawn once per size and device pixel ratio: the wheel is
     // repainted under the moving ball on every tick of a spin.
     const QPixmap& Rendered();
+    // Maps the artwork's 100 % coordinates onto the control as it is now.
+    void ScaleToSize(QPainter& painter) const;
+    bool Zoomed() const { return !m_designed.isEmpty() && m_designed != size(); }
 
     ArtworkId m_art;
     QPixmap m_cache;
     Overlay m_overlay;
+    QSize m_designed; // empty: drawn at whatever size it has
     Qt::MouseButton m_pressedButton = Qt::NoButton;
 };

@@ -24,6 +24,17 @@ inline QRect PixelRect(const TwipRect& r) {
     return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)};
 }
 
+// At a zoom the twips are scaled before they are rounded, each edge on its
+// own as above, so a factor of 1 gives exactly the places of the designed size.
+inline int Pixels(double twips, double zoom) {
+    return Pixels(twips * zoom);
+}
+
+inline QRect PixelRect(const TwipRect& r, double zoom) {
+    return {Pixels(r.left, zoom), Pixels(r.top, zoom), Pixels(r.width, zoom),
+            Pixels(r.height, zoom)};
+}
+
 // Control arrays are named like "imgChip(12)".
 inline QString ArrayName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);

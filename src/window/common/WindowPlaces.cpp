@@ -1,6 +1,7 @@
 #include "window/common/WindowPlaces.h"
 
 #include "table/ScreenPlace.h"
+#include "table/ZoomSteps.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -17,6 +18,8 @@ class PlaceSettings final : public QSettings {
         : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("velmora"),
                     QStringLiteral("windows")) {}
 };
+
+const QString kZoomEntry = QStringLiteral("table/zoom");
 
 QString Entry(const QString& key, const char* field) {
     return QStringLiteral("windows/%1/%2").arg(key, QLatin1String(field));
@@ -86,4 +89,12 @@ void WindowPlaces::Track(QWidget* window, const QString& key) {
 bool WindowPlaces::WasOpen(const QString& key) {
     // Only what StoreOpen writes: a damaged entry ("perhaps") would read as true.
     return PlaceSettings().value(Entry(key, "open")).toString() == QLatin1String("true");
+}
+
+int WindowPlaces::StoredZoom() {
+    return ParseZoom(PlaceSettings().value(kZoomEntry).toString().toStdString());
+}
+
+void WindowPlaces::StoreZoom(int percent) {
+    PlaceSettings().setValue(kZoomEntry, QString::fromStdString(ZoomText(percent)));
 }

@@ -18,4 +18,9 @@ void Track(QWidget* window, const QString& key);
 // Whether the window was open when it was last seen.
 bool WasOpen(const QString& key);
 
+// The table's zoom in percent (table/ZoomSteps.h), kept in the same file
+// under "table/zoom"; a value that is not a step reads as 100.
+int StoredZoom();
+void StoreZoom(int percent);
+
 } // namespace WindowPlaces

@@ -7,6 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QTransform>
+
+#include <cmath>
 
 namespace {
 
@@ -36,6 +39,7 @@ TrackCell::TrackCell(QWidget* parent, const QPainterPath& shape, QColor fill,
     : QWidget(parent), m_fill(fill), m_caption(caption) {
     const QRect bounds = shape.boundingRect().toAlignedRect();
     setGeometry(bounds);
+    m_designedPlace = bounds.topLeft();
     m_shape = shape.translated(-bounds.topLeft());
     for (const QPointF& at : captionAt) {
         m_captionAt.append(at - bounds.topLeft());
@@ -43,6 +47,21 @@ TrackCell::TrackCell(QWidget* parent, const QPainterPath& shape, QColor fill,
     setMask(QRegion(m_shape.toFillPolygon().toPolygon()));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(caption);
+}
+
+void TrackCell::SetZoom(double zoom) {
+    m_zoom = zoom;
+    const QPointF place = QPointF(m_designedPlace) * zoom;
+    const QPoint whole(static_cast<int>(std::floor(place.x())),
+                       static_cast<int>(std::floor(place.y())));
+    m_offset = place - QPointF(whole);
+    const QPainterPath shown =
+        QTransform::fromTranslate(m_offset.x(), m_offset.y()).scale(zoom, zoom).map(m_shape);
+    const QRectF bounds = shown.boundingRect();
+    setGeometry(QRect(whole, QSize(static_cast<int>(std::ceil(bounds.right())),
+                                   static_cast<int>(std::ceil(bounds.bottom())))));
+    setMask(QRegion(shown.toFillPolygon().toPolygon()));
+    update();
 }
 
 void TrackCell::setMark(int chips) {
@@ -54,6 +73,8 @@ void TrackCell::setMark(int chips) {
 
 void TrackCell::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.translate(m_offset);
+    p.scale(m_zoom, m_zoom);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kGold, 1.0));
     p.setBrush(m_inside ? m_fill.lighter(135) : m_fill);

@@ -19,7 +19,10 @@ class TrackCell : public QWidget {
     void setMark(int chips);
     int mark() const { return m_mark; }
     // A point inside the cell's shape, in the parent's coordinates.
-    QPointF anchor() const { return m_captionAt.first() + pos(); }
+    QPointF anchor() const { return pos() + m_offset + m_captionAt.first() * m_zoom; }
+    // Drawn afresh at a zoom of the track: shape, captions and marks scaled
+    // from their places at 100 %, and the cell placed and masked to match.
+    void SetZoom(double zoom);
 
   signals:
     void pressed(Qt::MouseButton button);
@@ -36,7 +39,10 @@ class TrackCell : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    QPainterPath m_shape; // in own coordinates
+    QPainterPath m_shape;   // in own coordinates at 100 %
+    QPoint m_designedPlace; // the cell's place in the parent at 100 %
+    double m_zoom = 1.0;
+    QPointF m_offset; // the part of the scaled place below a whole pixel
     QColor m_fill;
     QString m_caption;
     QList<QPointF> m_captionAt;

@@ -158,6 +158,13 @@ void frmRacetrack::ShowMarks(const ChipsByNumber& chips) {
     }
 }
 
+void frmRacetrack::SetZoom(double zoom) {
+    setFixedSize((QSizeF(kTrackSize) * zoom).toSize());
+    for (TrackCell* cell : m_cells) {
+        cell->SetZoom(zoom);
+    }
+}
+
 void frmRacetrack::Describe(int stop, const QString& text) {
     m_cells.at(stop)->setToolTip(text);
     m_cells.at(stop)->setAccessibleDescription(text);

@@ -22,6 +22,8 @@ class frmRacetrack : public QWidget {
     // The marks of a previewed press on the numbers it covers; all zero clears them.
     void ShowMarks(const ChipsByNumber& chips);
     void Describe(int stop, const QString& text);
+    // The track at the table's zoom: its fixed size and every cell scaled.
+    void SetZoom(double zoom);
     // While the table does not answer (a spin), presses and keys do nothing,
     // not even moving round the track.
     void SetAnswering(bool answering) { m_answering = answering; }

@@ -1,0 +1,193 @@
+// Saved layouts: the rows they are kept in, the changes applied to rows as
+// another Velmora may have left them, and placing one on the table.
+#include "LayoutOracle.h"
+#include "StakedTable.h"
+
+#include "betting/BetNames.h"
+#include "betting/SavedLayouts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace table;
+using enum RefusalKind;
+using Row = std::vector<std::string>;
+
+StoredRecords Records(std::vector<Row> rows) {
+    return {kLayoutsKind, kLayoutsVersion, std::move(rows)};
+}
+
+// Names of any text survive the file: the store escapes tabs and breaks.
+TEST(SavedLayouts, RowsReadBackAsWritten) {
+    const std::vector<SavedLayout> layouts = {
+        {"a1", "Tier & \"zero\" / 1\t2", Layout({{0, 1}, {156, 32767}})},
+        {"b2", "Вечер 金", Layout({{7, 5}})},
+        {"c3", "", Layout({{100, 20}, {101, 20}})},
+    };
+    StoredRecords records = Records({});
+    for (const SavedLayout& layout : layouts) {
+        ASSERT_TRUE(AddLayout(records, layout));
+    }
+    const auto text = WriteStoredText(records);
+    const auto reread = ReadStoredText(text, kLayoutsKind, kLayoutsVersion);
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(ReadLayouts(*reread), layouts);
+    EXPECT_EQ(LayoutRow(layouts[0]), (Row{"a1", layouts[0].name, "0=1", "156=32767"}));
+}
+
+struct BadRow {
+    const char* why;
+    std::vector<Row> rows;
+};
+
+// clang-format off
+const std::vector<BadRow> kBadRows = {
+    {"no stake", {{"a", "x"}}},
+    {"empty id", {{"", "x", "7=5"}}},
+    {"repeated id", {{"a", "x", "7=5"}, {"a", "y", "8=5"}}},
+    {"spot past the last", {{"a", "x", "157=5"}}},
+    {"negative spot", {{"a", "x", "-1=5"}}},
+    {"spots out of order", {{"a", "x", "9=5", "8=5"}}},
+    {"spot twice", {{"a", "x", "8=5", "8=5"}}},
+    {"zero stake", {{"a", "x", "8=0"}}},
+    {"stake past 16 bits", {{"a", "x", "8=32768"}}},
+    {"stake with a sign", {{"a", "x", "8=+5"}}},
+    {"stake with a leading zero", {{"a", "x", "8=05"}}},
+    {"no equals sign", {{"a", "x", "85"}}},
+    {"trailing text", {{"a", "x", "8=5x"}}},
+    {"empty stake", {{"a", "x", "8="}}},
+    {"a good row then a bad one", {{"a", "x", "8=5"}, {"b", "y"}}},
+};
+// clang-format on
+
+TEST(SavedLayouts, AnyMalformedRowMakesTheRecordsUnreadable) {
+    for (const BadRow& c : kBadRows) {
+        StoredRecords records = Records(c.rows);
+        EXPECT_FALSE(ReadLayouts(records)) << c.why;
+        EXPECT_FALSE(RenameLayout(records, "a", "z")) << c.why;
+        EXPECT_EQ(records.rows, c.rows) << c.why; // left for the store to move aside
+    }
+}
+
+using Change = std::function<bool(StoredRecords&)>;
+
+struct ChangeCase {
+    const char* name;
+    Change change;
+    std::vector<std::string> order; // ids after the change
+    const char* renamed;            // name of "b" after it, when it is still there
+};
+
+const SavedLayout kB{"b", "B", Layout({{8, 5}})};
+
+// clang-format off
+const std::vector<ChangeCase> kChanges = {
+    {"AddAppends", [](StoredRecords& r) { return AddLayout(r, {"d", "D", Layout({{9, 1}})}); }, {"a", "b", "c", "d"}, "B"},
+    {"AddOfAnIdAlreadyThereKeepsTheFirst", [](StoredRecords& r) { return AddLayout(r, {"b", "X", Layout({{9, 1}})}); }, {"a", "b", "c"}, "B"},
+    {"RenameActsOnTheId", [](StoredRecords& r) { return RenameLayout(r, "b", "New"); }, {"a", "b", "c"}, "New"},
+    {"RenameOfAGoneIdDoesNothing", [](StoredRecords& r) { return RenameLayout(r, "z", "New"); }, {"a", "b", "c"}, "B"},
+    {"DeleteActsOnTheId", [](StoredRecords& r) { return DeleteLayout(r, "b"); }, {"a", "c"}, nullptr},
+    {"DeleteOfAGoneIdDoesNothing", [](StoredRecords& r) { return DeleteLayout(r, "z"); }, {"a", "b", "c"}, "B"},
+    {"MoveUp", [](StoredRecords& r) { return MoveLayout(r, "b", -1); }, {"b", "a", "c"}, "B"},
+    {"MoveDown", [](StoredRecords& r) { return MoveLayout(r, "b", 1); }, {"a", "c", "b"}, "B"},
+    {"MoveUpFromTheTopStays", [](StoredRecords& r) { return MoveLayout(r, "a", -1); }, {"a", "b", "c"}, "B"},
+    {"MoveDownFromTheBottomStays", [](StoredRecords& r) { return MoveLayout(r, "c", 1); }, {"a", "b", "c"}, "B"},
+};
+// clang-format on
+
+// Each change meets the rows as they are now, and keeps every layout it does not name.
+TEST(SavedLayouts, ChangesActOnTheIdAmongFreshRows) {
+    for (const ChangeCase& c : kChanges) {
+        SCOPED_TRACE(c.name);
+        StoredRecords records = Records({{"a", "A", "7=5"}, LayoutRow(kB), {"c", "C", "9=5"}});
+        ASSERT_TRUE(c.change(records));
+        const auto layouts = ReadLayouts(records);
+        ASSERT_TRUE(layouts);
+        std::vector<std::string> order;
+        for (const SavedLayout& layout : *layouts) {
+            order.push_back(layout.id);
+            if (layout.id == "b") {
+                ASSERT_NE(c.renamed, nullptr);
+                EXPECT_EQ(layout.name, c.renamed);
+                EXPECT_EQ(layout.stakes, kB.stakes);
+            }
+        }
+        EXPECT_EQ(order, c.order);
+    }
+}
+
+TEST(SavedLayouts, NewIdsAreHexAndNeverOneAlreadyTaken) {
+    std::vector<std::uint64_t> draws = {0xABCULL, 0xABCULL, 0x1ULL};
+    std::size_t next = 0;
+    const auto random = [&] { return draws.at(next++); };
+    const std::vector<SavedLayout> taken = {{"0000000000000abc", "x", {}}};
+    EXPECT_EQ(NewLayoutId(taken, random), "0000000000000001");
+    EXPECT_EQ(next, 3U);
+    EXPECT_FALSE(HasStake(Layout({})));
+    EXPECT_TRUE(HasStake(Layout({{156, 1}})));
+}
+
+struct PlaceCase {
+    const char* name;
+    Stakes before; // already on the layout
+    Stakes saved;
+    std::int16_t table;
+    Stakes after;
+    std::optional<Refusal> refusal;
+};
+
+// clang-format off
+const std::vector<PlaceCase> kPlacements = {
+    {"AddsToEmptySpots", {}, {{7, 10}, {153, 20}}, kFive, {{7, 10}, {153, 20}}, {}},
+    {"AddsToTheStakeAlreadyThere", {{7, 5}}, {{7, 10}}, kFive, {{7, 15}}, {}},
+    {"TheSumIsTestedAgainstTheMaximum", {{7, 95}}, {{7, 10}, {9, 5}}, kFive, {{7, 95}}, Refusal{Maximum, 100}},
+    {"StopsAtTheFirstRefusalInSpotOrderKeepingWhatItPlaced", {}, {{7, 10}, {9, 5}, {11, 10}}, kTen, {{7, 10}}, Refusal{Multiple, 10}},
+    {"TestsTheMinimumOfTheSelectedTable", {}, {{148, 10}}, kTen, {}, Refusal{Minimum, 50}},
+};
+// clang-format on
+
+TEST(SavedLayouts, PlacingAddsEachStakeAsAPressWould) {
+    for (const PlaceCase& c : kPlacements) {
+        SCOPED_TRACE(c.name);
+        GameState state = TableWith(c.before, c.table);
+        const LayoutRun run = AddStakes(state, Layout(c.saved));
+        EXPECT_EQ(run.refusal, c.refusal);
+        EXPECT_EQ(state.SpotStake, Layout(c.after));
+        EXPECT_EQ(state.BetTotal, StakeSum(state));
+        EXPECT_EQ(state.Balance, -state.BetTotal);
+        state.Spinning = true;
+        EXPECT_TRUE(AddStakes(state, Layout(c.saved)).changed.empty());
+        EXPECT_EQ(state.SpotStake, Layout(c.after));
+    }
+}
+
+} // namespace
+
+namespace {
+
+std::int16_t SpotCalled(const std::string& name) {
+    for (std::int16_t spot = 0; spot < kSpotCount; ++spot) {
+        if (SpotName(spot) == name) {
+            return spot;
+        }
+    }
+    ADD_FAILURE() << "no spot " << name;
+    return 0;
+}
+
+// Hovering a layout marks each number by how many of its stakes cover it.
+TEST(SavedLayouts, EachNumberCountsTheStakedSpotsCoveringIt) {
+    SpotStakes stakes{};
+    for (const char* name : {"straight 17", "split 17/20", "black"}) {
+        stakes.at(SpotCalled(name)) = 5;
+    }
+    const auto covering = SpotsCoveringEachNumber(stakes);
+    const std::vector<std::pair<int, int>> rows{{17, 3}, {20, 2}, {2, 1}, {1, 0}, {0, 0}, {14, 0}};
+    for (const auto& [number, count] : rows) {
+        EXPECT_EQ(covering.at(number), count) << number;
+    }
+    EXPECT_EQ(SpotsCoveringEachNumber(SpotStakes{}), (std::array<int, kNumberCount>{}));
+}
+
+} // namespace

@@ -1,0 +1,243 @@
+// Saved layouts at the table: saving under a name, the Layouts menu, placing
+// one as a single undoable step, two tables sharing the file, and a file that
+// cannot be read.
+#include "AnnouncedPresses.h"
+
+#include "window/common/Picture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+QString LayoutsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/layouts.txt");
+}
+
+QStringList MovedAside() {
+    return QFileInfo(LayoutsPath()).dir().entryList({QStringLiteral("layouts.txt.unreadable-*")});
+}
+
+void RemoveLayoutFiles() {
+    QFile::remove(LayoutsPath());
+    for (const QString& name : MovedAside()) {
+        QFile::remove(QFileInfo(LayoutsPath()).dir().filePath(name));
+    }
+}
+
+// The file is gone before the table under test reads it, and after.
+struct CleanFile {
+    CleanFile() { RemoveLayoutFiles(); }
+    ~CleanFile() { RemoveLayoutFiles(); }
+};
+
+class LayoutsTest : public CleanFile, public AnnouncedTest {
+  protected:
+    // Saves through the name dialog; `offered` gets the name it offered.
+    static void Save(frmBoard& table, const QString& name, QString* offered = nullptr) {
+        QTimer::singleShot(0, [name, offered] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            if (offered) {
+                *offered = dialog->textValue();
+            }
+            dialog->setTextValue(name);
+            dialog->accept();
+        });
+        table.findChild<QAction*>("actSaveLayout")->trigger();
+    }
+    static QStringList Listed(const frmBoard& table) {
+        QStringList entries;
+        for (const QAction* action : table.findChild<QMenu*>("mnuLayouts")->actions()) {
+            entries << action->text() + QLatin1Char('|') + action->shortcut().toString();
+        }
+        return entries;
+    }
+    // Stakes put straight on the layout, each counted in the bet.
+    void Lay(const Stakes& stakes) {
+        for (const auto& [spot, stake] : stakes) {
+            ShowStake(static_cast<std::int16_t>(spot), static_cast<std::int16_t>(stake), 0);
+            board.stateForTest().BetTotal += stake;
+            board.stateForTest().Balance -= stake;
+        }
+    }
+    BoxLog boxes;
+};
+
+TEST_F(LayoutsTest, SavedLayoutsAreListedByNameWithTheirKeys) {
+    const auto ownActions = board.actions().size();
+    Lay({{7, 10}});
+    QString offered;
+    Save(board, QStringLiteral("Tier & \"zero\" / Вечер"), &offered);
+    EXPECT_EQ(offered, "Layout 1");
+    Save(board, QStringLiteral("plain"), &offered);
+    EXPECT_EQ(offered, "Layout 2");
+    for (int i = 3; i <= 10; ++i) {
+        Save(board, QStringLiteral("n%1").arg(i));
+    }
+    const QStringList listed = Listed(board);
+    ASSERT_EQ(listed.size(), 10);
+    EXPECT_EQ(listed[0], "Tier && \"zero\" / Вечер|Ctrl+1");
+    EXPECT_EQ(listed[1], "plain|Ctrl+2");
+    EXPECT_EQ(listed[8], "n9|Ctrl+9");
+    EXPECT_EQ(listed[9], "n10|"); // past the ninth, no key
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_EQ(board.actions().size(), ownActions); // the table's own actions are as they were
+}
+
+TEST_F(LayoutsTest, AnEmptyTableIsNotSavedAndThePlayerIsTold) {
+    board.findChild<QAction*>("actSaveLayout")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    ExpectTableMessage(boxes.boxes()[0], "There is no stake on the table to save as a layout.");
+    EXPECT_FALSE(QFile::exists(LayoutsPath()));
+    EXPECT_TRUE(Listed(board).isEmpty());
+}
+
+// The $10 table refuses the 5 on spot 9: the 10 on spot 7 stays, and undo
+// takes the whole placement back, the stake that was there before kept.
+TEST_F(LayoutsTest, PlacingStopsAtTheFirstRefusalAndIsOneUndoStep) {
+    Lay({{7, 10}, {9, 5}, {11, 10}});
+    Save(board, QStringLiteral("three"));
+    Find<QAction>("actClear")->trigger();
+    Lay({{7, 10}});
+    ClickOn("lblTable10");
+    QApplication::setActiveWindow(&board);
+    QTest::keyClick(&board, Qt::Key_1, Qt::ControlModifier); // the first layout's key
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    ExpectTableMessage(boxes.boxes()[0], "Bets must be in multiples of  10");
+    ExpectStakes({{7, 20}});
+    EXPECT_EQ(Find<QLabel>("lblChip(7)")->text(), "20");
+    Find<QAction>("actUndo")->trigger();
+    ExpectStakes({{7, 10}});
+}
+
+// While the ball runs neither saving nor placing is offered, as with Rebet.
+TEST_F(LayoutsTest, SavingAndPlacingWaitForTheBall) {
+    Lay({{7, 10}});
+    Save(board, QStringLiteral("one"));
+    const auto offered = [&] {
+        return Find<QAction>("actSaveLayout")->isEnabled() &&
+               Find<QAction>("actLayout(0)")->isEnabled();
+    };
+    EXPECT_TRUE(offered());
+    board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
+    QTest::mouseClick(Find("cmdSpin"), Qt::LeftButton);
+    ASSERT_TRUE(board.state().Spinning);
+    EXPECT_FALSE(Find<QAction>("actSaveLayout")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("actLayout(0)")->isEnabled());
+    while (board.state().Spinning) {
+        board.tmrDelay_Timer();
+    }
+    EXPECT_TRUE(offered());
+}
+
+// Hovering a row marks that layout's numbers on the table, each row its own;
+// leaving the list or closing the window gives the table back as it was.
+TEST_F(LayoutsTest, HoveringALayoutInTheManageWindowPreviewsIt) {
+    for (const Stakes& stakes : {Stakes{{7, 10}}, Stakes{{40, 10}, {41, 10}}}) {
+        Lay(stakes);
+        Save(board, QStringLiteral("x"));
+        Find<QAction>("actClear")->trigger();
+    }
+    const QImage bare = Grab();
+    Find<QAction>("actManageLayouts")->trigger();
+    auto* manage = Find("dlgLayouts");
+    // Below the table, so that no button lies under the pointer when it closes.
+    manage->move(board.mapToGlobal(QPoint(0, board.height() + 40)));
+    auto* list = manage->findChild<QListWidget*>("lstLayouts");
+    const auto hover = [&](int row) {
+        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(row)).center());
+        return Grab();
+    };
+    const QImage first = hover(0);
+    EXPECT_TRUE(Find<Picture>("imgBoard")->hasOverlay() && Find<Picture>("imgWheel")->hasOverlay());
+    EXPECT_NE(first, bare);
+    EXPECT_NE(hover(1), first);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(list->viewport(), &leave);
+    EXPECT_EQ(Grab(), bare);
+    hover(0);
+    manage->close();
+    EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
+    EXPECT_EQ(Grab(), bare);
+}
+
+// Each table re-reads the file before it writes, so neither loses the other's.
+TEST_F(LayoutsTest, TwoTablesSavingInTurnKeepBoth) {
+    frmBoard other;
+    Lay({{7, 10}});
+    other.stateForTest().SpotStake.at(8) = 5;
+    Save(board, QStringLiteral("first"));
+    Save(other, QStringLiteral("second"));
+    Save(board, QStringLiteral("third"));
+    const frmBoard fresh;
+    EXPECT_EQ(Listed(fresh), (QStringList{"first|Ctrl+1", "second|Ctrl+2", "third|Ctrl+3"}));
+    EXPECT_EQ(Listed(board), Listed(fresh));
+}
+
+// Each button acts on the selected layout's id in the file as it is then, so
+// a layout another table saved meanwhile is kept; the menu follows each one.
+TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
+    Lay({{7, 10}});
+    for (const char* name : {"a", "b", "c"}) {
+        Save(board, QString::fromLatin1(name));
+    }
+    Find<QAction>("actManageLayouts")->trigger();
+    auto* manage = Find("dlgLayouts");
+    ASSERT_TRUE(manage && manage->isWindow() && manage->isVisible());
+    auto* list = manage->findChild<QListWidget*>("lstLayouts");
+    const auto press = [&](int row, const char* button) {
+        list->setCurrentRow(row);
+        QTest::mouseClick(manage->findChild<QPushButton*>(button), Qt::LeftButton);
+    };
+    press(1, "cmdUp");
+    EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "a|Ctrl+2", "c|Ctrl+3"}));
+    press(2, "cmdDown"); // the last stays last
+    press(0, "cmdDown");
+    EXPECT_EQ(Listed(board), (QStringList{"a|Ctrl+1", "b|Ctrl+2", "c|Ctrl+3"}));
+    frmBoard other;
+    other.stateForTest().SpotStake.at(8) = 5;
+    Save(other, QStringLiteral("d"));
+    press(0, "cmdDelete");
+    EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setTextValue(QStringLiteral("B & co"));
+        dialog->accept();
+    });
+    press(0, "cmdRename");
+    EXPECT_EQ(Listed(board), (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
+    EXPECT_EQ(list->item(0)->text(), "B & co");
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+// Text the store reads, whose row is no layout: a stake-less row. (Files the
+// store itself cannot read are its own tests' business.)
+TEST_F(LayoutsTest, AFileOfMalformedLayoutsIsMovedAsideAndThePlayerToldOnce) {
+    QDir().mkpath(QFileInfo(LayoutsPath()).path());
+    QFile file(LayoutsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("velmora layouts 1\nid\tname\nend 1\n");
+    file.close();
+    const frmBoard table;
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    EXPECT_TRUE(boxes.boxes()[0].text.contains("saved layouts"));
+    EXPECT_TRUE(boxes.boxes()[0].text.contains(".unreadable-"));
+    EXPECT_EQ(MovedAside().size(), 1);
+    EXPECT_FALSE(QFile::exists(LayoutsPath()));
+    EXPECT_TRUE(Listed(table).isEmpty());
+    const frmBoard again;
+    EXPECT_EQ(boxes.boxes().size(), 1U); // nothing left to tell
+}
+
+} // namespace

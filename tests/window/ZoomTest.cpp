@@ -1,0 +1,293 @@
+// The zoom: at every step the table and the windows round it are the 100 %
+// ones scaled, and a press lands where the same place lands at 100 %.
+#include "PlayerPresses.h"
+
+#include "betting/BetNames.h"
+#include "window/board/MainWindow.h"
+#include "window/racetrack/TrackCell.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QToolTip>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kSteps[] = {100, 125, 150, 175, 200, 250, 300};
+
+void Trigger(frmBoard& b, const char* name) {
+    b.findChild<QAction*>(QLatin1String(name))->trigger();
+}
+
+// By the actions, as the player steps: from wherever it is down to 100 %, then up.
+void ZoomTo(frmBoard& b, int percent) {
+    Trigger(b, "actZoomReset");
+    for (int i = 0; i < 7 && std::lround(b.Zoom() * 100) < percent; ++i) {
+        Trigger(b, "actZoomIn");
+    }
+    ASSERT_EQ(std::lround(b.Zoom() * 100), percent);
+}
+
+int Scaled(int pixels, double zoom) {
+    return static_cast<int>(std::lround(pixels * zoom));
+}
+
+// The middle of a 100 % pixel, scaled, is the pixel pressed at the zoom.
+QPoint ScaledPoint(QPointF at100, double zoom) {
+    return {static_cast<int>(std::floor((at100.x() + 0.5) * zoom)),
+            static_cast<int>(std::floor((at100.y() + 0.5) * zoom))};
+}
+
+// What a press reached and what the table holds after it, in words.
+std::string Outcome(const frmBoard& b, const QWidget* target) {
+    std::string text = target ? target->objectName().toStdString() : std::string("(none)");
+    const GameState& s = b.state();
+    for (std::size_t spot = 0; spot < s.SpotStake.size(); ++spot) {
+        if (s.SpotStake[spot] != 0) {
+            text += "; " + SpotTitle(static_cast<std::int16_t>(spot)) + " " +
+                    std::to_string(s.SpotStake[spot]);
+        }
+    }
+    return text + "; chip " + std::to_string(s.ChipIndex) + ", table " +
+           std::to_string(s.TableIndex) + ", bet " + std::to_string(s.BetTotal);
+}
+
+// A left click where the player would put the pointer: on whatever lies in front there.
+std::string ClickAt(frmBoard& b, QWidget& window, QPoint at) {
+    QWidget* target = window.childAt(at);
+    if (target) {
+        const QPoint local = target->mapFrom(&window, at);
+        QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, local);
+        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, local);
+    }
+    return Outcome(b, target);
+}
+
+// Twips of the client area at 100 %: one of each kind of place a press can reach.
+struct PressPlace {
+    const char* what;
+    int x, y;
+    const char* target; // what lies in front there
+};
+constexpr PressPlace kPlaces[] = {
+    {"the $100 chip of the selector", 3255, 1400, "imgChipColour(5)"},
+    {"the $10 table", 3375, 3450, "lblTable10"},
+    {"a straight, 17", 900, 2925, "imgBoard"},
+    {"a split, 17/20", 900, 3150, "imgBoard"},
+    {"a corner, 17/18/20/21", 1200, 3150, "imgBoard"},
+    {"a street, 16/17/18", 1860, 2925, "imgBoard"},
+    {"red", 2700, 2700, "imgRed"},
+    {"a dozen", 2100, 3000, "imgDoz2"},
+    {"a column", 300, 6000, "imgCol1"},
+    {"the zero", 900, 200, "imgZero"},
+    {"the chip on 17", 840, 2900, "lblChip(69)"},
+    {"Zero, an announced button", 3900, 100, "cmdZero"},
+};
+
+std::unique_ptr<RandomSource> Fixed() {
+    return std::make_unique<FixedRandom>();
+}
+
+class ZoomStepTest : public BoardTest, public ::testing::WithParamInterface<int> {
+  protected:
+    double zoom() const { return GetParam() / 100.0; }
+    BoxLog boxes; // a refused press would otherwise wait on its box
+};
+
+TEST_P(ZoomStepTest, TheTableAndTheMainWindowAreTheDesignedSizesScaled) {
+    const frmBoard reference(nullptr, Fixed()); // opened before the zoom is stored: 100 %
+    MainWindow main(Fixed());
+    main.show();
+    const QSize frame = main.size() - main.board()->size();
+    ZoomTo(*main.board(), GetParam());
+    EXPECT_EQ(main.board()->size(), QSize(Scaled(632, zoom()), Scaled(445, zoom())));
+    EXPECT_EQ(main.board()->minimumSize(), main.board()->maximumSize()); // still fixed
+    QTRY_COMPARE(main.size(), main.board()->size() + frame);
+    EXPECT_EQ(main.centralWidget()->geometry().size(), main.board()->size());
+    for (const char* name : {"imgBoard", "imgWheel", "cmdSpin", "txtWinTotal", "cmbNumber"}) {
+        const QRect at100 = reference.findChild<QWidget*>(name)->geometry();
+        const QRect now = main.board()->findChild<QWidget*>(name)->geometry();
+        EXPECT_NEAR(now.left(), at100.left() * zoom(), 0.5) << name;
+        EXPECT_NEAR(now.width(), at100.width() * zoom(), 0.5) << name;
+        EXPECT_NEAR(now.height(), at100.height() * zoom(), 0.5) << name;
+    }
+}
+
+TEST_P(ZoomStepTest, EachPressLandsWhereItLandsAt100) {
+    frmBoard reference(nullptr, Fixed()); // opened before the zoom is stored: 100 %
+    reference.show();
+    ZoomTo(board, GetParam());
+    for (const PressPlace& place : kPlaces) {
+        const QPointF at100(place.x / 15, place.y / 15);
+        const std::string expected = ClickAt(reference, reference, at100.toPoint());
+        ASSERT_EQ(expected.substr(0, expected.find(';')), place.target) << place.what;
+        EXPECT_EQ(ClickAt(board, board, ScaledPoint(at100, zoom())), expected) << place.what;
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+// The chips on the layout lie on their spots, and the ball on its pocket.
+TEST_P(ZoomStepTest, ChipsAndTheBallStandOnTheirPlacesScaled) {
+    frmBoard reference(nullptr, Fixed());
+    ShowStake(69, 5, 2);
+    reference.stateForTest().SpotStake.at(69) = 5;
+    reference.RedrawSpot(69);
+    ZoomTo(board, GetParam());
+    for (const char* name : {"imgChip(69)", "lblChip(69)", "shpBall"}) {
+        const QWidget* at100 = reference.findChild<QWidget*>(name);
+        const QWidget* now = Find(name);
+        ASSERT_TRUE(now->isVisible()) << name;
+        EXPECT_NEAR(now->x(), at100->x() * zoom(), 0.5 * zoom() + 0.5) << name;
+        EXPECT_NEAR(now->y(), at100->y() * zoom(), 0.5 * zoom() + 0.5) << name;
+        EXPECT_NEAR(now->width(), at100->width() * zoom(), 0.5) << name;
+    }
+    EXPECT_EQ(Find<QLabel>("lblChip(69)")->text(), "5");
+}
+
+TEST_P(ZoomStepTest, TheRacetrackFollowsAndEachCellAnswersAsAt100) {
+    frmBoard reference(nullptr, Fixed());
+    reference.show();
+    Trigger(reference, "actRacetrack");
+    auto* track100 = reference.findChild<QWidget*>("frmRacetrack");
+    Trigger(board, "actRacetrack");
+    auto* track = Find("frmRacetrack");
+    ZoomTo(board, GetParam()); // while the track is open
+    EXPECT_EQ(track->size(), QSize(Scaled(720, zoom()), Scaled(300, zoom())));
+    for (const char* name : {"rt0", "rt17", "rt26", "rtTier", "rtOrphns", "rtGrande", "rtZero"}) {
+        const QPointF at100 = track100->findChild<TrackCell*>(name)->anchor();
+        const std::string expected = ClickAt(reference, *track100, at100.toPoint());
+        ASSERT_EQ(expected.substr(0, std::string(name).size()), name);
+        EXPECT_EQ(ClickAt(board, *track, ScaledPoint(at100.toPoint(), zoom())), expected);
+    }
+}
+
+// Drawn afresh, not stretched: every rule across the numbers is one width,
+// as thick as the zoom rounds to, and there are thirteen of them.
+TEST_P(ZoomStepTest, TheRulingOfTheLayoutKeepsOneWidth) {
+    ZoomTo(board, GetParam());
+    const QImage layout = Find("imgBoard")->grab().toImage();
+    const int x = Scaled(5, zoom()); // left of the numbers' digits
+    std::vector<int> runs;
+    for (int y = Scaled(20, zoom()), run = 0; y < Scaled(400, zoom()); ++y) {
+        if (layout.pixelColor(x, y) == Qt::black) {
+            ++run;
+        } else if (run > 0) {
+            runs.push_back(std::exchange(run, 0));
+        }
+    }
+    EXPECT_EQ(runs, std::vector<int>(13, std::max(1, Scaled(1, zoom()))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ZoomStepTest, ::testing::ValuesIn(kSteps),
+                         [](const auto& row) { return "At" + std::to_string(row.param); });
+
+using ZoomTest = BoardTest;
+
+// Drawn afresh each time: nothing of a larger size is left in the 100 % picture.
+TEST_F(ZoomTest, BackAt100TheTableIsDrawnPixelForPixelAsBefore) {
+    ShowStake(69, 25, 4);
+    ShowStake(153, 1000, 7);
+    const QImage before = Grab();
+    ZoomTo(board, 300);
+    EXPECT_EQ(Grab().size(), QSize(1896, 1335));
+    Trigger(board, "actZoomReset");
+    EXPECT_EQ(Grab(), before);
+}
+
+TEST_F(ZoomTest, TheStepsRunFrom100To300AndTheActionsStopAtTheEnds) {
+    QSignalSpy changed(&board, &frmBoard::zoomChanged);
+    std::string seen;
+    for (int i = 0; i < 7; ++i) {
+        Trigger(board, "actZoomIn");
+        seen += std::to_string(board.width()) + ' ';
+    }
+    EXPECT_EQ(seen, "790 948 1106 1264 1580 1896 1896 ");
+    EXPECT_EQ(changed.size(), 6); // not for the press that found the last step
+    EXPECT_EQ(changed.last().at(0).toDouble(), 3.0);
+    EXPECT_FALSE(Find<QAction>("actZoomIn")->isEnabled());
+    Trigger(board, "actZoomOut");
+    EXPECT_EQ(board.Zoom(), 2.5);
+    Trigger(board, "actZoomReset");
+    EXPECT_EQ(board.Zoom(), 1.0);
+    EXPECT_FALSE(Find<QAction>("actZoomOut")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("actZoomReset")->isEnabled());
+}
+
+TEST_F(ZoomTest, KeysZoomTheTable) {
+    board.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
+    QTest::keyClick(&board, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(board.Zoom(), 1.25);
+    QTest::keyClick(&board, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(board.Zoom(), 1.5);
+    QTest::keyClick(&board, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(board.Zoom(), 1.25);
+    QTest::keyClick(&board, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(board.Zoom(), 1.0);
+}
+
+// The ball runs its path at the size the spin started at.
+TEST_F(ZoomTest, NoZoomWhileTheBallRuns) {
+    ZoomTo(board, 150);
+    m_random->Set(ValueForPocket(10));
+    board.findChild<QTimer*>(QStringLiteral("tmrDelay"))->setInterval(60'000);
+    QTest::mouseClick(Find("cmdSpin"), Qt::LeftButton);
+    ASSERT_TRUE(board.state().Spinning);
+    EXPECT_FALSE(Find<QAction>("actZoomIn")->isEnabled());
+    Trigger(board, "actZoomIn"); // a disabled action does not fire; the guard holds anyway
+    EXPECT_EQ(board.Zoom(), 1.5);
+    const auto AtZoom = [](float twips) { return static_cast<int>(std::lround(twips * 1.5 / 15)); };
+    for (int tick = 0; tick < 200 && board.state().Spinning; ++tick) {
+        board.tmrDelay_Timer();
+        ASSERT_EQ(Find("shpBall")->pos(),
+                  QPoint(AtZoom(board.state().BallLeft), AtZoom(board.state().BallTop)));
+    }
+    EXPECT_TRUE(Find<QAction>("actZoomIn")->isEnabled());
+}
+
+TEST_F(ZoomTest, ANewTableOpensAtTheRememberedZoomWithTheGameAsDesigned) {
+    ZoomTo(board, 175);
+    frmBoard next(nullptr, Fixed());
+    next.show();
+    EXPECT_EQ(next.Zoom(), 1.75);
+    EXPECT_EQ(next.size(), QSize(1106, 779));
+    EXPECT_EQ(next.state().BetTotal, 0);
+    EXPECT_EQ(next.state().ChipIndex, 2); // $5
+    EXPECT_EQ(next.state().TableIndex, 2);
+    const std::string outcome = ClickAt(next, next, ScaledPoint(QPointF(60, 195), 1.75));
+    EXPECT_EQ(outcome, "imgBoard; " + SpotTitle(69) + " 5; chip 2, table 2, bet 5");
+}
+
+// The tip of the layout reads the bet under the pointer, as a press finds it.
+TEST_F(ZoomTest, TheLayoutTellsTheBetUnderThePointerAtAZoom) {
+    const auto tipAt = [this](QPoint at) {
+        QWidget* target = board.childAt(at);
+        const QPoint local = target->mapFrom(&board, at);
+        QHelpEvent help(QEvent::ToolTip, local, target->mapToGlobal(local));
+        QApplication::sendEvent(target, &help);
+        return QToolTip::text();
+    };
+    const QPointF split(62, 210); // 17/20 at 100 %
+    const QString at100 = tipAt(split.toPoint());
+    ASSERT_TRUE(at100.startsWith("Split 17/20")) << at100.toStdString();
+    ZoomTo(board, 250);
+    EXPECT_EQ(tipAt(ScaledPoint(split, 2.5)), at100);
+}
+
+// The reading rule itself is the core's; here, that the table uses it.
+TEST_F(ZoomTest, AnUnreadableStoredZoomOpensAt100) {
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "velmora", "windows")
+        .setValue("table/zoom", QStringLiteral("200 %"));
+    frmBoard next(nullptr, Fixed());
+    EXPECT_EQ(next.Zoom(), 1.0);
+    EXPECT_EQ(next.size(), QSize(632, 445));
+}
+
+} // namespace
