@@ -7,6 +7,11 @@
 #include "window/common/BoardFonts.h"
 
 #include <QAccessible>
+#include <QAction>
+
+#include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -64,6 +69,42 @@ TEST(SpotLookHiddenTest, AStakeShownBeforeTheTableIsDescribedWhenItShows) {
     };
     EXPECT_EQ(description("lblChip(75)"), "Stake on split 17/20");
     EXPECT_EQ(description("imgChip(75)"), kChipDescription);
+}
+
+// Zoomed by the player's steps; the faces are the designed pixel sizes scaled.
+class SpotLookZoomTest : public BoardTest {
+  protected:
+    void ZoomTo(int percent) {
+        board.findChild<QAction*>("actZoomReset")->trigger();
+        while (std::lround(board.Zoom() * 100) < percent) {
+            board.findChild<QAction*>("actZoomIn")->trigger();
+        }
+    }
+    int PixelSize(const char* name) { return Find(QLatin1String(name))->font().pixelSize(); }
+};
+
+// The table's own face reaches the controls that inherit it, the others carry
+// their role's face, and a stake label its own, whether shown before or after.
+TEST_F(SpotLookZoomTest, EveryFaceScalesWithTheZoomAndComesBackAtActualSize) {
+    ShowStake(75, 25, 4);
+    const std::vector<std::pair<int, std::vector<int>>> rows = {
+        // zoom, then cmdSpin, lblTable1, cmdNeighb, txtWinTotal, lblChip(75), lblChip(0)
+        {200, {20, 20, 18, 26, 16, 14}},
+        {150, {15, 15, 14, 20, 12, 11}},
+        {100, {10, 10, 9, 13, 8, 7}},
+    };
+    for (const auto& [percent, sizes] : rows) {
+        SCOPED_TRACE(percent);
+        ZoomTo(percent);
+        if (percent == 200) {
+            ShowStake(0, 1000, 2); // shown at the zoom: four characters, the narrow face
+        }
+        const std::vector<int> seen = {PixelSize("cmdSpin"),     PixelSize("lblTable1"),
+                                       PixelSize("cmdNeighb"),   PixelSize("txtWinTotal"),
+                                       PixelSize("lblChip(75)"), PixelSize("lblChip(0)")};
+        EXPECT_EQ(seen, sizes);
+    }
+    EXPECT_EQ(Find("lblChip(0)")->font(), StakeLabelFont(5));
 }
 
 } // namespace
