@@ -35,6 +35,9 @@ bool AnnouncedPreview::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    if (m_silenced) {
+        return false;
+    }
     const auto type = event->type();
     for (const auto& [button, bet] : m_buttons) {
         if (watched != button) {
@@ -74,6 +77,13 @@ void AnnouncedPreview::Begin(QPushButton* button, AnnouncedBet bet) {
     m_hovered = button;
     m_bet = bet;
     Refresh();
+}
+
+void AnnouncedPreview::SetSilenced(bool silenced) {
+    if (silenced && m_hovered) {
+        End();
+    }
+    m_silenced = silenced;
 }
 
 void AnnouncedPreview::End() {

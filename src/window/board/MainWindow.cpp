@@ -42,6 +42,11 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(BoardAction(*m_board, "actStatistics"));
     view->addAction(BoardAction(*m_board, "actRacetrack"));
+    // The drills, each in the practice window beside the table.
+    QMenu* practice = menuBar()->addMenu(QStringLiteral("&Practice"));
+    for (const char* name : {"actDrillPlace", "actDrillName", "actDrillPay"}) {
+        practice->addAction(BoardAction(*m_board, name));
+    }
     // The table keeps its fixed size; the window is that plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -93,6 +93,7 @@ void frmBoard::ConnectHandlers() {
     CreateActions();
     CreateRacetrack();
     CreateAutoplay();
+    CreatePractice();
 }
 
 void frmBoard::Form_Load() {

@@ -2,6 +2,7 @@
 
 #include "betting/AnnouncedBets.h"
 #include "betting/TableSession.h"
+#include "practice/DrillLevels.h"
 #include "strategy/AutoplayRun.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
@@ -23,6 +24,8 @@ class InputBlocker;
 class Picture;
 class frmStatistics;
 class frmRacetrack;
+class frmPractice;
+struct PlacedBet;
 class AnnouncedPreview;
 class QAction;
 class QPushButton;
@@ -62,6 +65,11 @@ class frmBoard : public QWidget {
     // Autoplay (frmBoardAutoplay.cpp): whether a run is under way, and why the last one ended.
     bool autoplayRunning() const { return m_autoplay.has_value(); }
     std::optional<AutoplayEnd> lastAutoplayEnd() const { return m_lastAutoplayEnd; }
+
+    // The drills (frmBoardPractice.cpp): whether the practice window is open,
+    // and the task it shows, for tests that answer it.
+    bool DrillOpen() const;
+    const PlacedBet* placeTaskForTest() const; // null unless a Place it task is open
 
   signals:
     // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
@@ -142,6 +150,22 @@ class frmBoard : public QWidget {
     QAction* m_actAutoplay = nullptr;
     QTimer* m_tmrAutoplay = nullptr; // the pause between two spins
     QObject* m_autoplayKeys = nullptr;
+    // The drills (frmBoardPractice.cpp): the player's layout is put aside
+    // while the practice window is open and comes back when it closes.
+    struct PracticeRun;
+    void CreatePractice();
+    void OpenDrill(Drill drill);
+    void NewDrillTask();
+    void CheckDrill();
+    void RecordDrill(bool right, const std::vector<std::int16_t>& missed);
+    void ShowDrillProgress();
+    void EndDrill();
+    void ClearLayoutForDrill();
+    bool DrillTakesPress();
+    bool PlacingByHand() const; // a Place it task is open
+    std::array<QAction*, 3> m_actDrills{};
+    QPointer<frmPractice> m_frmPractice;
+    std::shared_ptr<PracticeRun> m_practice; // null while no drill is open
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not

@@ -83,7 +83,7 @@ void frmBoard::CreateAutoplay() {
 }
 
 bool frmBoard::AutoplayAllowed() const {
-    return !m_state.Spinning && !m_autoplay;
+    return !m_state.Spinning && !m_autoplay && !DrillOpen();
 }
 
 // While a run is under way the action is its stop.

@@ -44,7 +44,7 @@ void frmBoard::actRacetrack_Triggered() {
 
 // The one question every input of the track asks first.
 bool frmBoard::RacetrackAnswers() const {
-    return !m_state.Spinning && !m_autoplay;
+    return !m_state.Spinning && !m_autoplay && !PlacingByHand();
 }
 
 void frmBoard::Racetrack_Pressed(int stop, Qt::MouseButton button) {

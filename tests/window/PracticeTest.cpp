@@ -1,0 +1,166 @@
+// The practice window: its drills, the layout put aside while it is open,
+// and the progress it keeps between runs.
+#include "PlayerPresses.h"
+
+#include "practice/DrillTask.h"
+#include "window/practice/frmPractice.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+
+QString ProgressPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/progress.txt");
+}
+
+using Layout = std::array<std::int16_t, kSpotCount>;
+
+class PracticeTest : public PlayerTest {
+  protected:
+    PracticeTest() {
+        QDir folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        for (const QString& old : folder.entryList({QStringLiteral("progress.txt*")})) {
+            folder.remove(old);
+        }
+    }
+
+    frmPractice* Open(frmBoard& table, const char* action = "actDrillPlace") {
+        table.findChild<QAction*>(action)->trigger();
+        auto* window = table.findChild<frmPractice*>(QStringLiteral("frmPractice"));
+        window->SetClock([this] { return now; });
+        return window;
+    }
+    QString Text(frmPractice* window, const char* name) {
+        return window->findChild<QLabel*>(name)->text();
+    }
+    void Check(frmPractice* window) {
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
+    }
+    // Builds the task's bet straight into the layout, as the player would by hand.
+    void BuildTask(frmBoard& table) {
+        const PlacedBet* task = table.placeTaskForTest();
+        ASSERT_NE(task, nullptr);
+        table.stateForTest().SpotStake = task->stakes;
+    }
+
+    qint64 now = 1000;
+    BoxLog boxes;
+};
+
+TEST_F(PracticeTest, PlaceItRightAndWrongAreCountedAndTheWrongOneMarksTheMissingSpots) {
+    frmPractice* window = Open(board);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_TRUE(Text(window, "lblTask").startsWith("Place "));
+    BuildTask(board);
+    Check(window);
+    EXPECT_EQ(Text(window, "lblVerdict"), "Right");
+    EXPECT_EQ(Text(window, "lblRight"), "Right: 1");
+
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
+    EXPECT_EQ(board.state().SpotStake, Layout{}) << "Next clears the layout";
+    const QImage unmarked = Find(QStringLiteral("imgBoard"))->grab().toImage();
+    Check(window); // nothing built: every piece is missing
+    EXPECT_TRUE(Text(window, "lblVerdict").startsWith("missing "));
+    EXPECT_EQ(Text(window, "lblWrong"), "Wrong: 1");
+    EXPECT_EQ(Text(window, "lblStreak"), "Streak: 0 (best 1)");
+    EXPECT_NE(Find(QStringLiteral("imgBoard"))->grab().toImage(), unmarked);
+}
+
+TEST_F(PracticeTest, AnAnnouncedButtonInPlaceItPlacesNothingAndCountsWrong) {
+    frmPractice* window = Open(board);
+    QTest::mouseClick(Find(QStringLiteral("cmdTier")), Qt::LeftButton);
+    EXPECT_EQ(board.state().SpotStake, Layout{});
+    EXPECT_EQ(Text(window, "lblWrong"), "Wrong: 1");
+    Check(window); // the task was answered by the press: no second count
+    EXPECT_EQ(Text(window, "lblWrong"), "Wrong: 1");
+    EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
+}
+
+TEST_F(PracticeTest, TheStakesThatLayBeforeTheDrillComeBackWhenItCloses) {
+    SelectChip(3);
+    ClickOn(QStringLiteral("imgRed"));
+    ClickOn(QStringLiteral("imgBlk"));
+    Find<QComboBox>(QStringLiteral("cmbNumber"))->setEditText(QStringLiteral("26"));
+    const GameState before = board.state();
+    const QImage drawn = Grab();
+    frmPractice* window = Open(board);
+    EXPECT_EQ(board.state().BetTotal, 0);
+    EXPECT_EQ(board.state().Balance, before.Balance + before.BetTotal);
+    BuildTask(board);
+    SelectChip(0);
+    ClickOn(QStringLiteral("lblTable10"));
+    window->close();
+    EXPECT_FALSE(board.DrillOpen());
+    EXPECT_EQ(board.state().SpotStake, before.SpotStake);
+    EXPECT_EQ(board.state().SpotChip, before.SpotChip);
+    EXPECT_EQ(board.state().Balance, before.Balance);
+    EXPECT_EQ(board.state().BetTotal, before.BetTotal);
+    EXPECT_EQ(board.state().ChipIndex, before.ChipIndex);
+    EXPECT_EQ(board.state().TableIndex, before.TableIndex);
+    EXPECT_EQ(Grab(), drawn);
+    Find<QAction>("actUndo")->trigger(); // the journal is the one of before: Black goes
+    EXPECT_EQ(board.state().BetTotal, before.BetTotal / 2);
+}
+
+struct RefusedRow {
+    const char* action;
+};
+
+class RefusedWhileOpen : public PracticeTest, public ::testing::WithParamInterface<RefusedRow> {};
+
+TEST_P(RefusedWhileOpen, DoesNothingWhileADrillIsOpen) {
+    ClickOn(QStringLiteral("imgRed"));
+    SpinTo(5); // a last spin for Rebet to bring back
+    Open(board);
+    const GameState before = board.state();
+    auto* action = Find<QAction>(GetParam().action);
+    EXPECT_FALSE(action->isEnabled());
+    action->trigger();
+    QTest::mouseClick(Find(QStringLiteral("cmdSpin")), Qt::LeftButton);
+    EXPECT_FALSE(board.state().Spinning);
+    EXPECT_EQ(board.state().SpotStake, before.SpotStake);
+    EXPECT_EQ(board.state().LastNumbers, before.LastNumbers);
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, RefusedWhileOpen,
+                         ::testing::Values(RefusedRow{"actSpin"}, RefusedRow{"actRebet"},
+                                           RefusedRow{"actDouble"}),
+                         [](const auto& row) { return std::string(row.param.action); });
+
+TEST_F(PracticeTest, ProgressIsKeptForTheNextTable) {
+    frmPractice* window = Open(board);
+    BuildTask(board);
+    Check(window);
+    window->close();
+    frmBoard second(nullptr, std::make_unique<FixedRandom>());
+    frmPractice* again = Open(second);
+    EXPECT_EQ(Text(again, "lblRight"), "Right: 1");
+    EXPECT_EQ(Text(again, "lblStreak"), "Streak: 1 (best 1)");
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(PracticeTest, ACorruptProgressFileIsMovedAsideWithOneNotice) {
+    QDir().mkpath(QFileInfo(ProgressPath()).path());
+    QFile file(ProgressPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a progress file\n\x01\x02");
+    file.close();
+    frmPractice* window = Open(board);
+    QTRY_COMPARE(boxes.boxes().size(), std::size_t{1});
+    EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
+    BuildTask(board);
+    Check(window);
+    EXPECT_EQ(Text(window, "lblRight"), "Right: 1");
+    EXPECT_EQ(boxes.boxes().size(), std::size_t{1});
+}
+
+} // namespace
