@@ -114,7 +114,7 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
     EXPECT_EQ(menus.join(", "),
               "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
               "actDouble Ctrl+Shift+D,  , actSpin F5, actAutoplay , &View, actStatistics Ctrl+T, "
-              "actRacetrack Ctrl+K");
+              "actRacetrack Ctrl+K, &Practice, actDrillPlace , actDrillName , actDrillPay ");
     const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);
     EXPECT_EQ(answer.boxes().size(), 1U);

@@ -49,8 +49,8 @@ constexpr std::array<DrillRow, 3> kDrillRows = {{
 void frmBoard::CreatePractice() {
     for (std::size_t i = 0; i < kDrillRows.size(); ++i) {
         auto* action = new QAction(QString::fromLatin1(kDrillRows.at(i).text), this);
+        // No keys, so not one of the table's keyboard actions; the menu lists it by name.
         action->setObjectName(QLatin1String(kDrillRows.at(i).name));
-        addAction(action);
         const Drill drill = kDrillRows.at(i).drill;
         connect(action, &QAction::triggered, this, [this, drill] { OpenDrill(drill); });
         m_actDrills.at(i) = action;
