@@ -28,20 +28,21 @@ std::string VerdictText(const PlaceVerdict& v) {
 
 PlaceVerdict CheckPlace(const PlacedBet& task, const Stakes& built) {
     PlaceVerdict v;
+    Stakes shortBy{};
+    Stakes over{};
     for (std::int16_t spot = 0; spot < kSpotCount; ++spot) {
         const auto want = task.stakes.at(spot);
         const auto have = built.at(spot);
         if (have < want) {
             v.missing.push_back(spot);
-            const int value = std::max<int>(task.pieceValue, 1);
-            const int pieces = (want - have + value - 1) / value;
-            for (const std::int16_t n : SpotNumbers(spot)) {
-                v.missingPerNumber.at(static_cast<std::size_t>(n)) += pieces;
-            }
+            shortBy.at(spot) = static_cast<std::int16_t>(want - have);
         } else if (have > want) {
             v.extra.push_back(spot);
+            over.at(spot) = static_cast<std::int16_t>(have - want);
         }
     }
+    v.missingPerNumber = MarksOf(shortBy, task.pieceValue);
+    v.extraPerNumber = MarksOf(over, task.pieceValue);
     v.right = v.missing.empty() && v.extra.empty();
     v.text = VerdictText(v);
     return v;
@@ -104,8 +105,9 @@ std::optional<std::int64_t> ReadAmount(std::string_view typed) {
     if (typed.front() == '$') {
         typed.remove_prefix(1);
     }
-    const bool digits = std::all_of(typed.begin(), typed.end(),
-                                    [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    const bool digits = std::all_of(typed.begin(), typed.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+    });
     if (typed.empty() || typed.size() > kMostDigits || !digits) {
         return std::nullopt;
     }

@@ -4,8 +4,8 @@
 #include "practice/PaySum.h"
 
 #include <array>
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +20,7 @@ struct PlaceVerdict {
     // Per number 0..36, the missing pieces that cover it (a part piece counts
     // whole), for marking the layout as the preview marks a press.
     std::array<int, kNumberCount> missingPerNumber{};
+    std::array<int, kNumberCount> extraPerNumber{}; // the same for the chips too many
 };
 
 PlaceVerdict CheckPlace(const PlacedBet& task, const Stakes& built);

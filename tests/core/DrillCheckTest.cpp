@@ -69,12 +69,15 @@ TEST(PlaceCheck, MissingPiecesAreMarkedOnTheirNumbers) {
     task.stakes.at(SpotCovering({26})) = 15; // three pieces asked
     Stakes built = task.stakes;
     built.at(SpotCovering({0, 3})) = 0;
-    built.at(SpotCovering({26})) = 4; // two pieces and a part short
-    built.at(SpotCovering({17})) = 5; // an extra chip marks nothing
+    built.at(SpotCovering({26})) = 4;      // two pieces and a part short
+    built.at(SpotCovering({17})) = 5;      // an extra chip marks only the extras
+    built.at(SpotCovering({32, 35})) = 11; // a piece and a part too many: two
     const PlaceVerdict v = CheckPlace(task, built);
     for (std::int16_t n = 0; n < kNumberCount; ++n) {
         const int expected = n == 0 || n == 3 ? 1 : n == 26 ? 3 : 0;
         EXPECT_EQ(v.missingPerNumber.at(n), expected) << "number " << n;
+        const int extra = n == 17 ? 1 : n == 32 || n == 35 ? 2 : 0;
+        EXPECT_EQ(v.extraPerNumber.at(n), extra) << "number " << n;
     }
 }
 
@@ -138,18 +141,16 @@ TEST_P(AmountRead, TakesWholeDollarsOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Typed, AmountRead,
-    testing::Values(AmountCase{"plain", "695", 695}, AmountCase{"with_dollar", "$695", 695},
-                    AmountCase{"blanks_around", "  345 ", 345}, AmountCase{"zero", "0", 0},
-                    AmountCase{"empty", "", std::nullopt},
-                    AmountCase{"blanks_only", "   ", std::nullopt},
-                    AmountCase{"dollar_only", "$", std::nullopt},
-                    AmountCase{"word", "lots", std::nullopt},
-                    AmountCase{"negative", "-5", std::nullopt},
-                    AmountCase{"cents", "12.50", std::nullopt},
-                    AmountCase{"separator", "1,000", std::nullopt},
-                    AmountCase{"blank_inside", "3 45", std::nullopt},
-                    AmountCase{"twelve_digits", "999999999999", 999999999999},
-                    AmountCase{"thirteen_digits", "9999999999999", std::nullopt}),
+    testing::Values(
+        AmountCase{"plain", "695", 695}, AmountCase{"with_dollar", "$695", 695},
+        AmountCase{"blanks_around", "  345 ", 345}, AmountCase{"zero", "0", 0},
+        AmountCase{"empty", "", std::nullopt}, AmountCase{"blanks_only", "   ", std::nullopt},
+        AmountCase{"dollar_only", "$", std::nullopt}, AmountCase{"word", "lots", std::nullopt},
+        AmountCase{"negative", "-5", std::nullopt}, AmountCase{"cents", "12.50", std::nullopt},
+        AmountCase{"separator", "1,000", std::nullopt},
+        AmountCase{"blank_inside", "3 45", std::nullopt},
+        AmountCase{"twelve_digits", "999999999999", 999999999999},
+        AmountCase{"thirteen_digits", "9999999999999", std::nullopt}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // 10 on straight 17 and 20 on split 17/20: 17 wins 350 + 340.

@@ -114,6 +114,14 @@ void AnnouncedPreview::ShowMarks(const ChipsByNumber& chips) {
         [chips, catalogue](QPainter& p) { PaintWheelMarks(p, chips, *catalogue); });
 }
 
+void AnnouncedPreview::ShowPair(const ChipsByNumber& asked, const ChipsByNumber& given) {
+    m_controls.layout->setOverlay(
+        [asked, given](QPainter& p) { PaintLayoutPair(p, asked, given); });
+    const Catalogue* catalogue = &m_state.catalogue;
+    m_controls.wheel->setOverlay(
+        [asked, given, catalogue](QPainter& p) { PaintWheelPair(p, asked, given, *catalogue); });
+}
+
 void AnnouncedPreview::ClearMarks() {
     if (m_controls.layout->hasOverlay()) {
         m_controls.layout->setOverlay({});

@@ -41,6 +41,8 @@ class AnnouncedPreview : public QObject {
     // also for the racetrack, whose presses are the buttons' own.
     void ShowMarks(const ChipsByNumber& chips);
     void ClearMarks();
+    // A drill's verdict: the bet asked for and the one given, in two colours.
+    void ShowPair(const ChipsByNumber& asked, const ChipsByNumber& given);
     // While silenced (a drill asks for the bet to be built by hand) nothing
     // is previewed; marks shown through ShowMarks stay until cleared.
     void SetSilenced(bool silenced);

@@ -26,6 +26,8 @@ class frmStatistics;
 class frmRacetrack;
 class frmPractice;
 struct PlacedBet;
+struct NameTask;
+struct PayTask;
 class AnnouncedPreview;
 class QAction;
 class QPushButton;
@@ -70,6 +72,8 @@ class frmBoard : public QWidget {
     // and the task it shows, for tests that answer it.
     bool DrillOpen() const;
     const PlacedBet* placeTaskForTest() const; // null unless a Place it task is open
+    const NameTask* nameTaskForTest() const;
+    const PayTask* payTaskForTest() const;
 
   signals:
     // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
@@ -150,14 +154,22 @@ class frmBoard : public QWidget {
     QAction* m_actAutoplay = nullptr;
     QTimer* m_tmrAutoplay = nullptr; // the pause between two spins
     QObject* m_autoplayKeys = nullptr;
-    // The drills (frmBoardPractice.cpp): the player's layout is put aside
-    // while the practice window is open and comes back when it closes.
+    // The drills (frmBoardPractice.cpp, the tasks in frmBoardPracticeTasks.cpp):
+    // the player's layout is put aside while the practice window is open and
+    // comes back when it closes.
     struct PracticeRun;
     void CreatePractice();
     void OpenDrill(Drill drill);
     void NewDrillTask();
+    void NewPlaceTask(int level);
+    void NewNameTask(int level);
+    void NewPayTask(int level);
+    void PressDrillBet(const PlacedBet& bet);
     void CheckDrill();
-    void RecordDrill(bool right, const std::vector<std::int16_t>& missed);
+    void CheckPlaceTask();
+    void CheckPayTask();
+    void ChooseDrill(int index);
+    void RecordDrill(AnnouncedBet bet, bool right, const std::vector<std::int16_t>& missed);
     void ShowDrillProgress();
     void EndDrill();
     void ClearLayoutForDrill();

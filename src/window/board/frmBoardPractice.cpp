@@ -2,6 +2,9 @@
 // player's own layout is put aside, so a drill never costs or changes it.
 #include "window/board/frmBoard.h"
 
+#include "window/board/PracticeRun.h"
+
+#include "betting/BetNames.h"
 #include "betting/LayoutActions.h"
 #include "practice/DrillCheck.h"
 #include "practice/DrillProgress.h"
@@ -13,17 +16,6 @@
 #include <QComboBox>
 
 #include <random>
-
-struct frmBoard::PracticeRun {
-    GameState saved; // the layout, chip and table as the drill started
-    StakeJournal journal;
-    QString cover;
-    QString eitherSide;
-    std::mt19937 random;
-    std::optional<PlacedBet> place;
-    bool checked = false;
-    DrillProgress progress;
-};
 
 namespace {
 
@@ -57,6 +49,14 @@ void frmBoard::CreatePractice() {
     }
 }
 
+const NameTask* frmBoard::nameTaskForTest() const {
+    return m_practice && m_practice->name ? &*m_practice->name : nullptr;
+}
+
+const PayTask* frmBoard::payTaskForTest() const {
+    return m_practice && m_practice->pay ? &*m_practice->pay : nullptr;
+}
+
 bool frmBoard::DrillOpen() const {
     return m_practice != nullptr;
 }
@@ -88,6 +88,7 @@ void frmBoard::OpenDrill(Drill drill) {
         connect(m_frmPractice, &frmPractice::closed, this, &frmBoard::EndDrill);
         connect(m_frmPractice, &frmPractice::drillChosen, this, &frmBoard::OpenDrill);
         connect(m_frmPractice, &frmPractice::levelChosen, this, &frmBoard::NewDrillTask);
+        connect(m_frmPractice, &frmPractice::choicePressed, this, &frmBoard::ChooseDrill);
         m_frmPractice->move(window()->frameGeometry().topRight() + QPoint(8, 0));
         if (!loaded.notice.isEmpty()) {
             ShowMessage(loaded.notice);
@@ -108,47 +109,16 @@ void frmBoard::ClearLayoutForDrill() {
     RedrawTotals();
 }
 
-// Next on a task not yet checked skips it, uncounted.
-void frmBoard::NewDrillTask() {
-    PracticeRun& run = *m_practice;
-    run.checked = false;
-    run.place.reset();
-    ClearLayoutForDrill();
-    const int level = m_frmPractice->level();
-    const Drill drill = m_frmPractice->drill();
-    m_preview->SetSilenced(drill == Drill::PlaceIt);
-    if (drill == Drill::PlaceIt) {
-        run.place = DrawPlaceTask(m_state, level, run.random);
-        m_state.TableIndex = run.place->tableIndex;
-        m_state.ChipIndex = run.place->chipIndex;
-        RedrawSelectors();
-        m_frmPractice->ShowTask(QStringLiteral("Place %1 at %2.")
-                                    .arg(QString::fromStdString(run.place->title),
-                                         QString::fromStdString(run.place->piece)));
-    }
-    ShowDrillProgress();
-    FollowTableChange();
-}
-
-void frmBoard::CheckDrill() {
-    PracticeRun& run = *m_practice;
-    if (run.checked || !run.place) {
-        return;
-    }
-    const PlaceVerdict verdict = CheckPlace(*run.place, m_state.SpotStake);
-    m_frmPractice->ShowVerdict(QString::fromStdString(verdict.text));
-    if (!verdict.right) {
-        m_preview->ShowMarks(verdict.missingPerNumber);
-    }
-    RecordDrill(verdict.right, verdict.missing);
-}
-
-void frmBoard::RecordDrill(bool right, const std::vector<std::int16_t>& missed) {
+void frmBoard::RecordDrill(AnnouncedBet bet, bool right, const std::vector<std::int16_t>& missed) {
     PracticeRun& run = *m_practice;
     run.checked = true;
-    const DrillAnswer answer{m_frmPractice->drill(),     m_frmPractice->level(),
-                             run.place->call.bet,        right,
-                             m_frmPractice->ElapsedMs(), missed};
+    m_frmPractice->SetAnswered(true);
+    const DrillAnswer answer{m_frmPractice->drill(),
+                             m_frmPractice->level(),
+                             bet,
+                             right,
+                             m_frmPractice->ElapsedMs(),
+                             missed};
     const DataStore::Result result =
         ProgressStore().Update([&](StoredRecords& records) { RecordAnswer(records, answer); });
     run.progress = ReadProgress(result.records).value_or(run.progress);
@@ -171,6 +141,14 @@ void frmBoard::ShowDrillProgress() {
     const LevelProgress shown =
         found == run.progress.levels.end() ? LevelProgress{} : found->second;
     m_frmPractice->ShowCounts(shown.right, shown.wrong, shown.streak, shown.bestStreak);
+    m_frmPractice->ShowAverage(AverageMs(shown));
+    std::vector<frmPractice::BetRow> rows;
+    for (const auto& [bet, counts] : shown.bets) {
+        const auto missed = MostMissed(counts);
+        rows.push_back({QString::fromStdString(AnnouncedBetName(bet)), counts.tasks, counts.right,
+                        missed ? QString::fromStdString(SpotName(*missed)) : QString()});
+    }
+    m_frmPractice->ShowBets(rows);
 }
 
 // Everything the drill touched goes back exactly as it was.
@@ -200,22 +178,6 @@ void frmBoard::EndDrill() {
     RedrawTotals();
     RedrawSelectors();
     FollowTableChange();
-}
-
-// In Place it the bet is built by hand: a button shows the answer, and
-// pressing it before checking counts the task as wrong.
-bool frmBoard::DrillTakesPress() {
-    if (!m_practice || !m_practice->place) {
-        return false;
-    }
-    PracticeRun& run = *m_practice;
-    if (!run.checked) {
-        const PlaceVerdict answer = CheckPlace(*run.place, Stakes{});
-        m_frmPractice->ShowVerdict(QString::fromStdString(ButtonPressedVerdict().text));
-        m_preview->ShowMarks(answer.missingPerNumber);
-        RecordDrill(false, answer.missing);
-    }
-    return true;
 }
 
 bool frmBoard::PlacingByHand() const {

@@ -5,12 +5,14 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace {
@@ -24,6 +26,8 @@ QLabel* AddLabel(QWidget* owner, const QString& name, const QString& accessible 
     }
     return label;
 }
+
+constexpr int kWidthInCharacters = 72;
 
 } // namespace
 
@@ -64,6 +68,12 @@ void frmPractice::CreateControls() {
     m_lblWrong = AddLabel(this, QStringLiteral("lblWrong"));
     m_lblStreak = AddLabel(this, QStringLiteral("lblStreak"));
     m_lblClock = AddLabel(this, QStringLiteral("lblClock"));
+    m_lblAverage = AddLabel(this, QStringLiteral("lblAverage"));
+    m_lblLegend = AddLabel(this, QStringLiteral("lblLegend"));
+    m_lblLegend->setText(
+        QStringLiteral("On the table: green, the bet asked for; red, your answer."));
+    m_lblLegend->hide();
+    CreateBetTable();
     m_txtAnswer = new QLineEdit(this);
     m_txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
     m_txtAnswer->setAccessibleName(QStringLiteral("Your answer"));
@@ -87,13 +97,16 @@ void frmPractice::CreateControls() {
     grid->addWidget(m_lblWrong, 7, 1);
     grid->addWidget(m_lblStreak, 7, 2);
     grid->addWidget(m_lblClock, 7, 3);
+    grid->addWidget(m_lblLegend, 8, 0, 1, 4);
+    grid->addWidget(m_lblAverage, 9, 0, 1, 4);
+    grid->addWidget(m_tblBets, 10, 0, 1, 4);
     connect(m_cmdCheck, &QPushButton::clicked, this, &frmPractice::checkPressed);
     connect(m_cmdNext, &QPushButton::clicked, this, &frmPractice::nextPressed);
-    connect(m_txtAnswer, &QLineEdit::returnPressed, this, &frmPractice::checkPressed);
     connect(m_tabDrill, &QTabBar::currentChanged, this,
             [this](int index) { drillChosen(static_cast<Drill>(index)); });
     connect(m_cmbLevel, &QComboBox::activated, this, [this] { levelChosen(level()); });
-    setFixedWidth(420);
+    // Wide enough for the longest bet title on a choice, from the font alone.
+    setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
 }
 
 void frmPractice::SetClock(Clock clock) {
@@ -130,13 +143,17 @@ void frmPractice::ShowTask(const QString& task) {
     m_lblTask->setText(task);
     m_lblTask->setAccessibleName(QStringLiteral("Task: ") + task);
     m_txtAnswer->clear();
+    if (m_drill == Drill::PayIt) {
+        m_txtAnswer->setFocus();
+    }
     m_taskStart = m_clock();
     ShowVerdict(QString());
     Tick();
 }
 
-void frmPractice::ShowVerdict(const QString& verdict) {
+void frmPractice::ShowVerdict(const QString& verdict, bool marked) {
     m_lblVerdict->setText(verdict);
+    m_lblLegend->setVisible(marked);
     m_lblVerdict->setAccessibleName(verdict.isEmpty() ? QStringLiteral("No verdict yet")
                                                       : QStringLiteral("Verdict: ") + verdict);
     QAccessibleEvent event(m_lblVerdict, QAccessible::NameChanged);
@@ -154,7 +171,7 @@ QString frmPractice::answerText() const {
 }
 
 int frmPractice::ElapsedMs() const {
-    return static_cast<int>(m_clock() - m_taskStart);
+    return static_cast<int>(m_answeredAt.value_or(m_clock()) - m_taskStart);
 }
 
 void frmPractice::Tick() {
@@ -169,10 +186,15 @@ void frmPractice::closeEvent(QCloseEvent* event) {
     closed();
 }
 
-// Escape asks for a new task; 1 to 4 choose in Name it.
+// Escape asks for a new task, Enter checks; 1 to 4 choose in Name it.
 void frmPractice::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         nextPressed();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        m_drill != Drill::NameIt) {
+        checkPressed();
         return;
     }
     const int index = event->key() - Qt::Key_1;
@@ -181,4 +203,58 @@ void frmPractice::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void frmPractice::CreateBetTable() {
+    m_tblBets = new QTableWidget(0, 3, this);
+    m_tblBets->setObjectName(QStringLiteral("tblBets"));
+    m_tblBets->setAccessibleName(QStringLiteral("Your bets at this level"));
+    m_tblBets->setHorizontalHeaderLabels(
+        {QStringLiteral("Tasks"), QStringLiteral("Right"), QStringLiteral("Most missed")});
+    m_tblBets->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tblBets->setFocusPolicy(Qt::NoFocus);
+    m_tblBets->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+void frmPractice::ShowAverage(std::int64_t milliseconds) {
+    const double seconds = static_cast<double>(milliseconds) / 1000.0;
+    m_lblAverage->setText(QStringLiteral("Average time: %1 s").arg(seconds, 0, 'f', 1));
+}
+
+void frmPractice::ShowChoices(const std::array<QString, 4>& choices) {
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const QString key = QString::number(i + 1);
+        m_cmdChoice.at(i)->setText(QStringLiteral("&%1  %2").arg(key, choices.at(i)));
+        m_cmdChoice.at(i)->setAccessibleName(
+            QStringLiteral("Choice %1: %2").arg(key, choices.at(i)));
+    }
+}
+
+void frmPractice::SetAnswered(bool answered) {
+    for (QPushButton* choice : m_cmdChoice) {
+        choice->setEnabled(!answered);
+    }
+    m_cmdCheck->setEnabled(!answered);
+    m_txtAnswer->setReadOnly(answered);
+    // The clock stops at the answer and starts again with the next task.
+    m_answeredAt.reset();
+    if (answered) {
+        m_answeredAt = m_clock();
+    }
+    Tick();
+}
+
+void frmPractice::ShowBets(const std::vector<BetRow>& rows) {
+    m_tblBets->setRowCount(static_cast<int>(rows.size()));
+    QStringList names;
+    for (int r = 0; r < m_tblBets->rowCount(); ++r) {
+        const BetRow& row = rows.at(static_cast<std::size_t>(r));
+        names << row.bet;
+        const std::array<QString, 3> cells = {QString::number(row.tasks),
+                                              QString::number(row.right), row.missed};
+        for (int c = 0; c < 3; ++c) {
+            m_tblBets->setItem(r, c, new QTableWidgetItem(cells.at(static_cast<std::size_t>(c))));
+        }
+    }
+    m_tblBets->setVerticalHeaderLabels(names);
 }

@@ -6,13 +6,17 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabBar;
+class QTableWidget;
 class QTimer;
 
 // The drills' window beside the table. It only shows what the table tells it
@@ -32,8 +36,21 @@ class frmPractice : public QWidget {
     // Levels not yet unlocked are listed but cannot be chosen.
     void SetLevels(const std::array<bool, kLevelCount>& unlocked, int level);
     void ShowTask(const QString& task);
-    void ShowVerdict(const QString& verdict);
+    // Marked: the table shows the asked and the given pattern in two colours.
+    void ShowVerdict(const QString& verdict, bool marked = false);
     void ShowCounts(int right, int wrong, int streak, int bestStreak);
+    void ShowAverage(std::int64_t milliseconds);
+    // Name it: the four bets to choose from, in the order of keys 1 to 4.
+    void ShowChoices(const std::array<QString, 4>& choices);
+    // Once a task is answered its choices and Check wait for Next.
+    void SetAnswered(bool answered);
+    struct BetRow {
+        QString bet;
+        int tasks = 0;
+        int right = 0;
+        QString missed; // the chip most often left off, or empty
+    };
+    void ShowBets(const std::vector<BetRow>& rows);
     QString answerText() const;
     // Time on the current task, as the clock label shows it.
     int ElapsedMs() const;
@@ -54,9 +71,11 @@ class frmPractice : public QWidget {
   private:
     void CreateControls();
     QPushButton* AddButton(const QString& name, const QString& text);
+    void CreateBetTable();
 
     Clock m_clock;
     qint64 m_taskStart = 0;
+    std::optional<qint64> m_answeredAt;
     Drill m_drill = Drill::PlaceIt;
     QTabBar* m_tabDrill = nullptr;
     QLabel* m_lblTask = nullptr;
@@ -65,6 +84,9 @@ class frmPractice : public QWidget {
     QLabel* m_lblWrong = nullptr;
     QLabel* m_lblStreak = nullptr;
     QLabel* m_lblClock = nullptr;
+    QLabel* m_lblAverage = nullptr;
+    QLabel* m_lblLegend = nullptr;
+    QTableWidget* m_tblBets = nullptr;
     QComboBox* m_cmbLevel = nullptr;
     QLineEdit* m_txtAnswer = nullptr;
     QPushButton* m_cmdCheck = nullptr;
