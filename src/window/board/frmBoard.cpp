@@ -100,6 +100,7 @@ void frmBoard::ConnectHandlers() {
     CreateAutoplay();
     CreateStrategyAction();
     CreateZoom();
+    CreatePractice();
 }
 
 void frmBoard::Form_Load() {

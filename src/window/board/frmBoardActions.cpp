@@ -156,6 +156,10 @@ void frmBoard::FollowTableChange() {
         action->setEnabled(idle);
     }
     m_actions[kUndo]->setEnabled(idle && m_session.journal.CanUndo());
+    // A drill plays no spin: what it stakes is practice, not the player's money.
+    for (const std::size_t spinning : {kRebet, kDouble, kSpin}) {
+        m_actions.at(spinning)->setEnabled(idle && !DrillOpen());
+    }
     UpdateAutoplayAction();
     UpdateLayoutActions();
     UpdateZoomActions();

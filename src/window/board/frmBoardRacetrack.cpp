@@ -47,7 +47,7 @@ void frmBoard::actRacetrack_Triggered() {
 
 // The one question every input of the track asks first.
 bool frmBoard::RacetrackAnswers() const {
-    return TableIdle();
+    return TableIdle() && !PlacingByHand();
 }
 
 void frmBoard::Racetrack_Pressed(int stop, Qt::MouseButton button) {
