@@ -106,7 +106,7 @@ void frmBoard::actStatistics_Triggered() {
     }
     if (!m_frmStatistics) {
         m_frmStatistics = new frmStatistics(this);
-        m_frmStatistics->move(window()->frameGeometry().topRight() + QPoint(8, 0));
+        WindowPlaces::PlaceBeside(m_frmStatistics, window(), window()->frameGeometry().top());
         WindowPlaces::Track(m_frmStatistics, m_frmStatistics->objectName());
     }
     m_frmStatistics->ShowSession(m_session.statistics);

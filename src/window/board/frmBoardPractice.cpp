@@ -91,7 +91,7 @@ void frmBoard::OpenDrill(Drill drill) {
         connect(m_frmPractice, &frmPractice::levelChosen, this, &frmBoard::NewDrillTask);
         connect(m_frmPractice, &frmPractice::choicePressed, this, &frmBoard::ChooseDrill);
         m_frmPractice->SetZoom(Zoom());
-        m_frmPractice->move(window()->frameGeometry().topRight() + QPoint(8, 0));
+        WindowPlaces::PlaceBeside(m_frmPractice, window(), window()->frameGeometry().top());
         WindowPlaces::Track(m_frmPractice, m_frmPractice->objectName());
         if (!loaded.notice.isEmpty()) {
             ShowMessage(loaded.notice);

@@ -36,7 +36,8 @@ void frmBoard::actRacetrack_Triggered() {
         connect(m_frmRacetrack, &frmRacetrack::eitherSideStepped, this,
                 &frmBoard::Racetrack_EitherSide);
         const QRect table = window()->frameGeometry();
-        m_frmRacetrack->move(table.right() + 8, table.bottom() - m_frmRacetrack->height());
+        WindowPlaces::PlaceBeside(m_frmRacetrack, window(),
+                                  table.bottom() - m_frmRacetrack->height());
         WindowPlaces::Track(m_frmRacetrack, m_frmRacetrack->objectName());
     }
     m_frmRacetrack->show();
