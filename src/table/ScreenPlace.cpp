@@ -61,3 +61,22 @@ std::optional<ScreenRect> PlaceOnScreens(const ScreenRect& place,
     moved.top = Clamp(place.top, moved.height, screen.top, screen.height);
     return moved;
 }
+
+ScreenRect PlaceBeside(const ScreenRect& table, ScreenRect window, int gap,
+                       const std::vector<ScreenRect>& screens) {
+    window.left = table.left + table.width + gap;
+    if (screens.empty()) {
+        return window;
+    }
+    const ScreenRect& screen = Destination(table, screens);
+    const int screenRight = screen.left + screen.width;
+    if (window.left + window.width > screenRight) {
+        const int onTheLeft = table.left - gap - window.width;
+        window.left = onTheLeft >= screen.left ? onTheLeft : screenRight - window.width;
+    }
+    // Larger than the screen: its top-left corner stays on it.
+    window.left = std::max(window.left, screen.left);
+    window.top =
+        std::max(std::min(window.top, screen.top + screen.height - window.height), screen.top);
+    return window;
+}

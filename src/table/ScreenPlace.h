@@ -26,3 +26,11 @@ inline constexpr int kGraspHeight = 24;
 // the place unchanged when there are no screens to judge by.
 std::optional<ScreenRect> PlaceOnScreens(const ScreenRect& place,
                                          const std::vector<ScreenRect>& screens);
+
+// Where a window opens by default: beside the table on the screen that holds
+// most of it, to its right if it fits there, else to its left, else against
+// the screen's right edge over the table (a zoomed table may fill the
+// screen). Wholly on that screen, at the asked top if it fits. The window
+// keeps its size; its left is found. The place unchanged without screens.
+ScreenRect PlaceBeside(const ScreenRect& table, ScreenRect window, int gap,
+                       const std::vector<ScreenRect>& screens);

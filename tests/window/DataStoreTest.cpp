@@ -10,6 +10,8 @@
 #include <set>
 #include <string>
 
+#include <csignal>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -94,6 +96,45 @@ TEST_F(DataStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
     }
     EXPECT_EQ(rows.size(), 2U * kRows);
     EXPECT_TRUE(rows.contains("child 39") && rows.contains("parent 39"));
+}
+
+// A program killed while it writes (a crash) leaves the last whole file: a
+// child appends long rows without end and is killed once it has got so far;
+// each time the file reads whole, and the next write takes over the lock the
+// dead child left.
+TEST_F(DataStoreTest, AWriterKilledMidWriteLeavesTheLastWholeFile) {
+    const std::string filler(16384, 'x');
+    std::size_t written = 0;
+    for (const std::size_t killAfter : {2U, 5U, 9U, 14U}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (std::size_t i = written;; ++i) {
+                Store().Update(Append(std::to_string(i) + filler));
+            }
+        }
+        // Watched without the lock, which the child is to hold as often as it
+        // can. A file that shrinks is being written in place: killed then.
+        for (qint64 seen = 0;;) {
+            const qint64 size = QFileInfo(Store().path()).size();
+            if (size < seen || size >= qint64(killAfter * filler.size())) {
+                break;
+            }
+            seen = size;
+        }
+        ASSERT_EQ(kill(child, SIGKILL), 0);
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
+        const DataStore::Result loaded = Store().Load();
+        EXPECT_TRUE(loaded.notice.isEmpty()) << loaded.notice.toStdString();
+        EXPECT_TRUE(MovedAside().isEmpty());
+        written = loaded.records.rows.size();
+        ASSERT_GE(written, killAfter);
+        for (std::size_t i = 0; i < written; ++i) {
+            ASSERT_EQ(loaded.records.rows.at(i).at(0), std::to_string(i) + filler);
+        }
+    }
+    EXPECT_TRUE(Store().Update(Append("after the kills")).error.isEmpty());
+    EXPECT_EQ(Store().Load().records.rows.size(), written + 1);
 }
 
 TEST_F(DataStoreTest, AnUnreadableFileIsMovedAsideWithOneSentenceAndNeverLost) {

@@ -115,7 +115,8 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
               "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
               "actDouble Ctrl+Shift+D,  , actSpin F5, actAutoplay ,  , actSaveLayout Ctrl+S,  , "
               "actManageLayouts , &View, actStatistics Ctrl+T, actRacetrack Ctrl+K, actStrategy ,  , "
-              "actZoomIn Ctrl++, actZoomOut Ctrl+-, actZoomReset Ctrl+0");
+              "actZoomIn Ctrl++, actZoomOut Ctrl+-, actZoomReset Ctrl+0, "
+              "&Practice, actDrillPlace , actDrillName , actDrillPay ");
     const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);
     EXPECT_EQ(answer.boxes().size(), 1U);

@@ -119,11 +119,12 @@ TEST_P(WindowPlacesTest, AnUnreadableFileLeavesTheDefaults) {
         key + "\\open=perhaps\n" + GetParam().name + "\\place=@Rect(a b c d)\n",
         key + "\\open=1x\n" + GetParam().name + "\\place=@Rect(10 10 0 0)\n",
     };
+    WritePlaces("");
+    const QPoint beside = Opened(*Start())->pos();
     for (const QByteArray& content : contents) {
         WritePlaces(content);
         const auto board = Start();
         EXPECT_EQ(Extra(*board), nullptr) << content.toStdString();
-        const QPoint beside = board->frameGeometry().topRight() + QPoint(8, 0);
         EXPECT_EQ(Opened(*board)->pos(), beside) << content.toStdString();
     }
 }

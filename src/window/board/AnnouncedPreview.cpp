@@ -35,6 +35,9 @@ bool AnnouncedPreview::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    if (m_silenced) {
+        return false;
+    }
     const auto type = event->type();
     for (const auto& [button, bet] : m_buttons) {
         if (watched != button) {
@@ -76,6 +79,13 @@ void AnnouncedPreview::Begin(QPushButton* button, AnnouncedBet bet) {
     Refresh();
 }
 
+void AnnouncedPreview::SetSilenced(bool silenced) {
+    if (silenced && m_hovered) {
+        End();
+    }
+    m_silenced = silenced;
+}
+
 void AnnouncedPreview::End() {
     m_hovered = nullptr;
     ClearMarks();
@@ -102,6 +112,14 @@ void AnnouncedPreview::ShowMarks(const ChipsByNumber& chips) {
     const Catalogue* catalogue = &m_state.catalogue;
     m_controls.wheel->setOverlay(
         [chips, catalogue](QPainter& p) { PaintWheelMarks(p, chips, *catalogue); });
+}
+
+void AnnouncedPreview::ShowPair(const ChipsByNumber& asked, const ChipsByNumber& given) {
+    m_controls.layout->setOverlay(
+        [asked, given](QPainter& p) { PaintLayoutPair(p, asked, given); });
+    const Catalogue* catalogue = &m_state.catalogue;
+    m_controls.wheel->setOverlay(
+        [asked, given, catalogue](QPainter& p) { PaintWheelPair(p, asked, given, *catalogue); });
 }
 
 void AnnouncedPreview::ClearMarks() {

@@ -41,6 +41,11 @@ class AnnouncedPreview : public QObject {
     // also for the racetrack, whose presses are the buttons' own.
     void ShowMarks(const ChipsByNumber& chips);
     void ClearMarks();
+    // A drill's verdict: the bet asked for and the one given, in two colours.
+    void ShowPair(const ChipsByNumber& asked, const ChipsByNumber& given);
+    // While silenced (a drill asks for the bet to be built by hand) nothing
+    // is previewed; marks shown through ShowMarks stay until cleared.
+    void SetSilenced(bool silenced);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,4 +62,5 @@ class AnnouncedPreview : public QObject {
     Controls m_controls;
     QPushButton* m_hovered = nullptr;
     AnnouncedBet m_bet = AnnouncedBet::Tier;
+    bool m_silenced = false;
 };

@@ -54,6 +54,11 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     for (const char* name : {"actZoomIn", "actZoomOut", "actZoomReset"}) {
         view->addAction(BoardAction(*m_board, name));
     }
+    // The drills, each in the practice window beside the table.
+    QMenu* practice = menuBar()->addMenu(QStringLiteral("&Practice"));
+    for (const char* name : {"actDrillPlace", "actDrillName", "actDrillPay"}) {
+        practice->addAction(BoardAction(*m_board, name));
+    }
     // The table keeps its fixed size; the window is that plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

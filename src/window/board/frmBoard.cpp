@@ -2,13 +2,13 @@
 
 #include "table/RandomSource.h"
 #include "wheel/Spin.h"
-#include "window/common/Artwork.h"
 #include "window/board/BoardLayout.h"
-#include "window/common/ClickLabel.h"
 #include "window/board/ControlFactory.h"
-#include "window/help/HelpViewer.h"
+#include "window/common/Artwork.h"
+#include "window/common/ClickLabel.h"
 #include "window/common/Picture.h"
 #include "window/common/WindowPlaces.h"
+#include "window/help/HelpViewer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -100,6 +100,7 @@ void frmBoard::ConnectHandlers() {
     CreateAutoplay();
     CreateStrategyAction();
     CreateZoom();
+    CreatePractice();
 }
 
 void frmBoard::Form_Load() {
@@ -149,7 +150,7 @@ void frmBoard::cmdExit_Click() {
 void frmBoard::cmdHelp_Click() {
     if (!m_helpViewer) {
         m_helpViewer = new HelpViewer(this);
-        m_helpViewer->move(window()->frameGeometry().topRight() + QPoint(8, 0));
+        WindowPlaces::PlaceBeside(m_helpViewer, window(), window()->frameGeometry().top());
         WindowPlaces::Track(m_helpViewer, m_helpViewer->objectName());
     }
     m_helpViewer->showFile(HelpViewer::DefaultPath());

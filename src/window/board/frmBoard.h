@@ -3,6 +3,7 @@
 #include "betting/AnnouncedBets.h"
 #include "betting/SavedLayouts.h"
 #include "betting/TableSession.h"
+#include "practice/DrillLevels.h"
 #include "strategy/AutoplayRun.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
@@ -26,6 +27,10 @@ class Picture;
 class frmStatistics;
 class frmRacetrack;
 class frmStrategy;
+class frmPractice;
+struct PlacedBet;
+struct NameTask;
+struct PayTask;
 class AnnouncedPreview;
 class QAction;
 class QMenu;
@@ -70,6 +75,12 @@ class frmBoard : public QWidget {
 
     // The zoom of the table (frmBoardZoom.cpp): 1.0 at the designed size.
     double Zoom() const;
+    // The drills (frmBoardPractice.cpp): whether the practice window is open,
+    // and the task it shows, for tests that answer it.
+    bool DrillOpen() const;
+    const PlacedBet* placeTaskForTest() const; // null unless a Place it task is open
+    const NameTask* nameTaskForTest() const;
+    const PayTask* payTaskForTest() const;
 
   signals:
     // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
@@ -191,6 +202,30 @@ class frmBoard : public QWidget {
     int m_zoomPercent = 100;
     std::array<QAction*, 3> m_zoomActions{}; // in, out, reset
     QWidget* m_zoomKeys = nullptr;
+    // The drills (frmBoardPractice.cpp, the tasks in frmBoardPracticeTasks.cpp):
+    // the player's layout is put aside while the practice window is open and
+    // comes back when it closes.
+    struct PracticeRun;
+    void CreatePractice();
+    void OpenDrill(Drill drill);
+    void NewDrillTask();
+    void NewPlaceTask(int level);
+    void NewNameTask(int level);
+    void NewPayTask(int level);
+    void PressDrillBet(const PlacedBet& bet);
+    void CheckDrill();
+    void CheckPlaceTask();
+    void CheckPayTask();
+    void ChooseDrill(int index);
+    void RecordDrill(AnnouncedBet bet, bool right, const std::vector<std::int16_t>& missed);
+    void ShowDrillProgress();
+    void EndDrill();
+    void ClearLayoutForDrill();
+    bool DrillTakesPress();
+    bool PlacingByHand() const; // a Place it task is open
+    std::array<QAction*, 3> m_actDrills{};
+    QPointer<frmPractice> m_frmPractice;
+    std::shared_ptr<PracticeRun> m_practice; // null while no drill is open
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not

@@ -106,7 +106,7 @@ void frmBoard::actStatistics_Triggered() {
     }
     if (!m_frmStatistics) {
         m_frmStatistics = new frmStatistics(this);
-        m_frmStatistics->move(window()->frameGeometry().topRight() + QPoint(8, 0));
+        WindowPlaces::PlaceBeside(m_frmStatistics, window(), window()->frameGeometry().top());
         WindowPlaces::Track(m_frmStatistics, m_frmStatistics->objectName());
     }
     m_frmStatistics->ShowSession(m_session.statistics);
@@ -156,6 +156,10 @@ void frmBoard::FollowTableChange() {
         action->setEnabled(idle);
     }
     m_actions[kUndo]->setEnabled(idle && m_session.journal.CanUndo());
+    // A drill plays no spin: what it stakes is practice, not the player's money.
+    for (const std::size_t spinning : {kRebet, kDouble, kSpin}) {
+        m_actions.at(spinning)->setEnabled(idle && !DrillOpen());
+    }
     UpdateAutoplayAction();
     UpdateLayoutActions();
     UpdateZoomActions();

@@ -70,6 +70,9 @@ bool frmBoard::eventFilter(QObject* watched, QEvent* event) {
 // The texts are read as typed at the moment of the press.
 bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button,
                                    const std::optional<std::string>& cover) {
+    if (DrillTakesPress()) {
+        return true;
+    }
     const auto code = ButtonCode(button);
     if (!code) {
         return true;

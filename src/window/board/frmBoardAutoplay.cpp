@@ -83,7 +83,7 @@ void frmBoard::CreateAutoplay() {
 }
 
 bool frmBoard::AutoplayAllowed() const {
-    return TableIdle();
+    return TableIdle() && !DrillOpen();
 }
 
 // While a run is under way the action is its stop.

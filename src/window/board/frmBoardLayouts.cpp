@@ -77,8 +77,9 @@ void frmBoard::ShowLayouts(const DataStore::Result& result) {
 
 // Saving and placing wait, as the table's own actions do, while the ball
 // runs or autoplay plays: an added stake would change what autoplay plays.
+// A drill's layout is practice, and a saved one would answer Place it.
 void frmBoard::UpdateLayoutActions() {
-    const bool idle = TableIdle();
+    const bool idle = TableIdle() && !DrillOpen();
     if (m_actSaveLayout) {
         m_actSaveLayout->setEnabled(idle);
     }

@@ -1,7 +1,8 @@
 // The extra windows open at the last exit open again, each at its remembered
 // place (WindowPlaces::Track, called where each window is built). The
 // strategy tester keeps its place but is not reopened: it needs chips on the
-// table, and the table starts empty.
+// table, and the table starts empty. Nor is the practice window: a drill is
+// begun by the player's choice, never by a start.
 #include "window/board/frmBoard.h"
 
 #include "window/common/WindowPlaces.h"

@@ -36,7 +36,8 @@ void frmBoard::actRacetrack_Triggered() {
         connect(m_frmRacetrack, &frmRacetrack::eitherSideStepped, this,
                 &frmBoard::Racetrack_EitherSide);
         const QRect table = window()->frameGeometry();
-        m_frmRacetrack->move(table.right() + 8, table.bottom() - m_frmRacetrack->height());
+        WindowPlaces::PlaceBeside(m_frmRacetrack, window(),
+                                  table.bottom() - m_frmRacetrack->height());
         WindowPlaces::Track(m_frmRacetrack, m_frmRacetrack->objectName());
     }
     m_frmRacetrack->show();
@@ -47,7 +48,7 @@ void frmBoard::actRacetrack_Triggered() {
 
 // The one question every input of the track asks first.
 bool frmBoard::RacetrackAnswers() const {
-    return TableIdle();
+    return TableIdle() && !PlacingByHand();
 }
 
 void frmBoard::Racetrack_Pressed(int stop, Qt::MouseButton button) {

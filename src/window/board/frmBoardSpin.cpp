@@ -19,7 +19,7 @@ void frmBoard::ConnectSpin() {
 
 // A spin with nothing on the layout is allowed and settles to a win of 0.
 void frmBoard::cmdSpin_Click() {
-    if (m_state.Spinning) {
+    if (m_state.Spinning || DrillOpen()) {
         return;
     }
     m_cmbNeighb->hide();

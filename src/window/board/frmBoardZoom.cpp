@@ -12,6 +12,7 @@
 #include "window/common/Picture.h"
 #include "window/common/Twips.h"
 #include "window/common/WindowPlaces.h"
+#include "window/practice/frmPractice.h"
 #include "window/racetrack/frmRacetrack.h"
 
 #include <QAction>
@@ -120,6 +121,9 @@ void frmBoard::ApplyZoomToControls() {
     RedrawBall();
     if (m_frmRacetrack) {
         m_frmRacetrack->SetZoom(zoom);
+    }
+    if (m_frmPractice) {
+        m_frmPractice->SetZoom(zoom);
     }
     UpdateZoomActions();
 }

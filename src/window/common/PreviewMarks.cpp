@@ -32,7 +32,77 @@ void PaintCount(QPainter& p, const QRect& cell, int chips) {
     p.drawText(badge, Qt::AlignCenter, QString::number(chips));
 }
 
+const QColor kAskedEdge(0x00, 0xE6, 0x76);
+const QColor kAskedFill(0x00, 0xE6, 0x76, 0x50);
+const QColor kGivenEdge(0xFF, 0x40, 0x81);
+const QColor kGivenFill(0xFF, 0x40, 0x81, 0x50);
+
+// The given pattern's edge sits this far inside the asked one's.
+constexpr double kAskedInset = 1.5;
+constexpr double kGivenInset = 5.0;
+
+void PaintEdge(QPainter& p, const QRectF& cell, const QColor& edge, double inset) {
+    p.setPen(QPen(edge, 3.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cell.adjusted(inset, inset, -inset, -inset));
+}
+
+// A pocket is a thin wedge: the given edge is the pocket shrunk about its middle.
+QPainterPath Shrunk(const QPainterPath& path) {
+    constexpr double kScale = 0.6;
+    const QPointF middle = path.boundingRect().center();
+    QTransform shrink;
+    shrink.translate(middle.x(), middle.y());
+    shrink.scale(kScale, kScale);
+    shrink.translate(-middle.x(), -middle.y());
+    return shrink.map(path);
+}
+
+void PaintPairShape(QPainter& p, const QPainterPath& path, bool asked, bool given) {
+    p.save();
+    p.setClipPath(path);
+    p.fillPath(path, asked ? kAskedFill : kGivenFill);
+    p.setBrush(Qt::NoBrush);
+    if (asked) {
+        p.setPen(QPen(kAskedEdge, 2 * kAskedInset + 3.0));
+        p.drawPath(path);
+    }
+    if (given) {
+        p.setPen(QPen(kGivenEdge, 3.0));
+        p.drawPath(Shrunk(path));
+    }
+    p.restore();
+}
+
 } // namespace
+
+void PaintLayoutPair(QPainter& p, const ChipsByNumber& asked, const ChipsByNumber& given) {
+    for (std::size_t n = 0; n < asked.size(); ++n) {
+        if (asked[n] == 0 && given[n] == 0) {
+            continue;
+        }
+        const QRect cell = BoardNumberCell(static_cast<int>(n)).adjusted(2, 2, -1, -1);
+        p.fillRect(cell, asked[n] != 0 ? kAskedFill : kGivenFill);
+        if (asked[n] != 0) {
+            PaintEdge(p, cell, kAskedEdge, kAskedInset);
+        }
+        if (given[n] != 0) {
+            PaintEdge(p, cell, kGivenEdge, kGivenInset);
+        }
+    }
+}
+
+void PaintWheelPair(QPainter& p, const ChipsByNumber& asked, const ChipsByNumber& given,
+                    const Catalogue& catalogue) {
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int pocket = 0; pocket < kPocketCount; ++pocket) {
+        const auto n =
+            static_cast<std::size_t>(catalogue.WheelPocket[0].at(static_cast<std::size_t>(pocket)));
+        if (asked.at(n) != 0 || given.at(n) != 0) {
+            PaintPairShape(p, WheelPocketPath(pocket), asked.at(n) != 0, given.at(n) != 0);
+        }
+    }
+}
 
 void PaintLayoutMarks(QPainter& p, const ChipsByNumber& chips) {
     for (std::size_t n = 0; n < chips.size(); ++n) {

@@ -18,3 +18,10 @@ void PaintWheelMarks(QPainter& painter, const ChipsByNumber& chips, const Catalo
 
 // The same mark on any one shape (a pocket, a cell of the racetrack).
 void PaintShapeMark(QPainter& painter, const QPainterPath& path, int chips);
+
+// Two patterns told apart by colour, for a drill's verdict: the bet that was
+// asked for edged in green, the one the player gave edged in red inside it,
+// so a number in both shows both edges.
+void PaintLayoutPair(QPainter& painter, const ChipsByNumber& asked, const ChipsByNumber& given);
+void PaintWheelPair(QPainter& painter, const ChipsByNumber& asked, const ChipsByNumber& given,
+                    const Catalogue& catalogue);

@@ -86,6 +86,19 @@ void WindowPlaces::Track(QWidget* window, const QString& key) {
     window->installEventFilter(new PlaceKeeper(window, key));
 }
 
+void WindowPlaces::PlaceBeside(QWidget* window, const QWidget* table, int top) {
+    // A window not yet sized takes its size hint when first shown.
+    // Its frame, not yet known, is taken to be as wide as the table's.
+    const QSize frame = table->frameGeometry().size() - table->size();
+    const QSize size = frame + (window->testAttribute(Qt::WA_Resized)
+                                    ? window->size()
+                                    : window->sizeHint().expandedTo(window->minimumSize()));
+    constexpr int kGap = 7;
+    const ScreenRect place = ::PlaceBeside(FromQt(table->frameGeometry()),
+                                           {0, top, size.width(), size.height()}, kGap, Screens());
+    window->move(place.left, place.top);
+}
+
 bool WindowPlaces::WasOpen(const QString& key) {
     // Only what StoreOpen writes: a damaged entry ("perhaps") would read as true.
     return PlaceSettings().value(Entry(key, "open")).toString() == QLatin1String("true");

@@ -15,6 +15,11 @@ namespace WindowPlaces {
 // resizes, shows and is closed. Call once per window, after its default place.
 void Track(QWidget* window, const QString& key);
 
+// The window's first place, beside the table and wholly on its screen
+// (table/ScreenPlace.h), at the asked top. Before Track, whose remembered
+// place wins.
+void PlaceBeside(QWidget* window, const QWidget* table, int top);
+
 // Whether the window was open when it was last seen.
 bool WasOpen(const QString& key);
 
