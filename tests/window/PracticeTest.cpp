@@ -61,6 +61,26 @@ TEST_F(PracticeTest, TheStakesThatLayBeforeTheDrillComeBackWhenItCloses) {
     EXPECT_EQ(board.state().BetTotal, before.BetTotal / 2);
 }
 
+// Undo stays within the task: the player's own presses, not the drill's
+// laying of the task, nor the chips of a task gone by.
+TEST_F(PracticeTest, UndoTakesBackOnlyThePlayersPressesOnThisTask) {
+    frmPractice* window = Open(board);
+    ClickOn(QStringLiteral("imgRed"));
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
+    auto* undo = Find<QAction>("actUndo");
+    EXPECT_FALSE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(board.state().SpotStake, Layout{});
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Open(board, "actDrillName");
+    const Layout laid = board.state().SpotStake;
+    ClickOn(QStringLiteral("imgBlk"));
+    undo->trigger();
+    EXPECT_EQ(board.state().SpotStake, laid);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
 struct RefusedRow {
     const char* action;
 };
