@@ -127,6 +127,16 @@ TEST_F(PracticeTest, ACorruptProgressFileIsMovedAsideWithOneNotice) {
     file.close();
     frmPractice* window = Open(board);
     QTRY_COMPARE(boxes.boxes().size(), std::size_t{1});
+    const QStringList aside =
+        QFileInfo(ProgressPath()).dir().entryList({"progress.txt.unreadable-*"});
+    ASSERT_EQ(aside.size(), 1);
+    const QString movedTo = QFileInfo(ProgressPath()).dir().filePath(aside.at(0));
+    EXPECT_EQ(boxes.boxes().at(0).text, "Velmora could not read its practice progress, so it moved "
+                                        "the file to " +
+                                            movedTo + " and starts afresh.");
+    QFile kept(movedTo);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("not a progress file\n\x01\x02"));
     EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
     BuildTask(board);
     Check(window);
