@@ -61,6 +61,26 @@ TEST_F(PracticeTest, TheStakesThatLayBeforeTheDrillComeBackWhenItCloses) {
     EXPECT_EQ(board.state().BetTotal, before.BetTotal / 2);
 }
 
+// Undo stays within the task: the player's own presses, not the drill's
+// laying of the task, nor the chips of a task gone by.
+TEST_F(PracticeTest, UndoTakesBackOnlyThePlayersPressesOnThisTask) {
+    frmPractice* window = Open(board);
+    ClickOn(QStringLiteral("imgRed"));
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
+    auto* undo = Find<QAction>("actUndo");
+    EXPECT_FALSE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(board.state().SpotStake, Layout{});
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Open(board, "actDrillName");
+    const Layout laid = board.state().SpotStake;
+    ClickOn(QStringLiteral("imgBlk"));
+    undo->trigger();
+    EXPECT_EQ(board.state().SpotStake, laid);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
 struct RefusedRow {
     const char* action;
 };
@@ -107,6 +127,16 @@ TEST_F(PracticeTest, ACorruptProgressFileIsMovedAsideWithOneNotice) {
     file.close();
     frmPractice* window = Open(board);
     QTRY_COMPARE(boxes.boxes().size(), std::size_t{1});
+    const QStringList aside =
+        QFileInfo(ProgressPath()).dir().entryList({"progress.txt.unreadable-*"});
+    ASSERT_EQ(aside.size(), 1);
+    const QString movedTo = QFileInfo(ProgressPath()).dir().filePath(aside.at(0));
+    EXPECT_EQ(boxes.boxes().at(0).text, "Velmora could not read its practice progress, so it moved "
+                                        "the file to " +
+                                            movedTo + " and starts afresh.");
+    QFile kept(movedTo);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("not a progress file\n\x01\x02"));
     EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
     BuildTask(board);
     Check(window);

@@ -38,6 +38,9 @@ void frmBoard::NewDrillTask() {
     } else {
         NewPayTask(level);
     }
+    // Undo takes back the player's own presses on this task only: not the
+    // drill's laying of it, nor a task gone by.
+    m_session.journal.Clear();
     ShowDrillProgress();
     FollowTableChange();
 }
