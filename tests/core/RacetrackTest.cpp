@@ -1,4 +1,5 @@
 #include "TestTable.h"
+#include "core/LayoutOracle.h"
 
 #include "betting/Racetrack.h"
 
@@ -8,10 +9,7 @@
 
 namespace {
 
-// The wheel as players know it, pocket 0 first, clockwise.
-constexpr std::array<int, 37> kWheel = {0,  32, 15, 19, 4,  21, 2,  25, 17, 34, 6, 27, 13,
-                                        36, 11, 30, 8,  23, 10, 5,  24, 16, 33, 1, 20, 14,
-                                        31, 9,  22, 18, 29, 7,  28, 12, 35, 3,  26};
+using oracle::kWheel;
 
 struct SectorRow {
     const char* name;

@@ -8,10 +8,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <random>
-#include <thread>
 #include <vector>
 
 namespace {
