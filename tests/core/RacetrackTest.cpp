@@ -87,9 +87,7 @@ TEST(Racetrack, PocketCellsTileTheOvalClockwiseFromTheLeftEnd) {
 }
 
 struct MoveRow {
-    int stop;
-    int steps;
-    int reached;
+    int stop, steps, reached;
 };
 
 class MoveStopTest : public ::testing::TestWithParam<MoveRow> {};
@@ -105,8 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Racetrack, MoveStopTest,
 
 struct EitherSideRow {
     const char* text;
-    int delta;
-    int count;
+    int delta, count;
 };
 
 class SteppedEitherSideTest : public ::testing::TestWithParam<EitherSideRow> {};

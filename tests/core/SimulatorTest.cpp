@@ -166,8 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Reasons, SessionEnds, testing::ValuesIn(kEnds),
 struct BinCase {
     std::vector<std::int64_t> finals;
     int bins;
-    std::int64_t low;
-    std::int64_t width;
+    std::int64_t low, width;
     std::vector<std::int64_t> counts;
 };
 

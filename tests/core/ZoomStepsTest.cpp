@@ -5,9 +5,7 @@
 namespace {
 
 struct StepCase {
-    int from;
-    int next;
-    int previous;
+    int from, next, previous;
 };
 
 class ZoomStepTest : public ::testing::TestWithParam<StepCase> {};

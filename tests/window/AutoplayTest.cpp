@@ -143,8 +143,7 @@ struct RuleCase {
     std::int16_t number; // 5 staked straight up on it
     const char* check;
     const char* amount; // null for a rule without one
-    int value;
-    int played;
+    int value, played;
     AutoplayEnd end;
 };
 

@@ -70,8 +70,7 @@ class RacetrackTest : public AnnouncedTest {
 
 struct PressRow {
     const char* name;
-    std::int16_t table;
-    std::int16_t chip;
+    std::int16_t table, chip;
     const char* eitherSide;
     Qt::MouseButton button;
     bool fillFirst; // both boards start with a left press of every stop
