@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -93,8 +92,7 @@ TEST(AnnouncedSpots, TypedTextsChooseTheChips) {
 TEST(AnnouncedSpots, WheelBetsMatchAWalkOfTheWheel) {
     struct Sector {
         AnnouncedBet bet;
-        int offset;
-        int largestCount;
+        int offset, largestCount;
     };
     const std::array<Sector, 3> sectors = {{{Oppos, 18, 19}, {QtrPlus, 9, 10}, {QtrMinus, 27, 10}}};
     for (int number = 0; number <= 36; ++number) {

@@ -127,21 +127,19 @@ TEST(AutoplayRun, CountsStepsAndStopsAsTheSettingsSay) {
     }
 }
 
-TEST(AutoplayRun, AStopAskedDuringASpinEndsTheRunOnceItIsSettled) {
-    AutoplayRun run(Settings(5, Flat), Layout({{7, 5}}));
-    run.BeforeSpin(0);
-    run.RequestStop();
-    EXPECT_TRUE(run.running());
-    run.AfterSpin(-5, 0, 0);
-    EXPECT_EQ(run.end(), AutoplayEnd::PlayerStopped);
-}
-
-TEST(AutoplayRun, AStopAskedBetweenSpinsEndsTheRunAtOnce) {
-    AutoplayRun run(Settings(5, Flat), Layout({{7, 5}}));
-    run.BeforeSpin(0);
-    run.AfterSpin(-5, 0, 0);
-    run.RequestStop();
-    EXPECT_EQ(run.end(), AutoplayEnd::PlayerStopped);
+// Asked during a spin, a stop waits for it to be settled; asked between spins, it ends the run.
+TEST(AutoplayRun, AStopEndsTheRunOnceNoSpinIsUnderWay) {
+    AutoplayRun during(Settings(5, Flat), Layout({{7, 5}}));
+    AutoplayRun between(Settings(5, Flat), Layout({{7, 5}}));
+    during.BeforeSpin(0);
+    during.RequestStop();
+    EXPECT_TRUE(during.running());
+    during.AfterSpin(-5, 0, 0);
+    EXPECT_EQ(during.end(), AutoplayEnd::PlayerStopped);
+    between.BeforeSpin(0);
+    between.AfterSpin(-5, 0, 0);
+    between.RequestStop();
+    EXPECT_EQ(between.end(), AutoplayEnd::PlayerStopped);
 }
 
 TEST(AutoplayRun, AnEmptyLayoutNeverStartsAndTheFirstEndHolds) {

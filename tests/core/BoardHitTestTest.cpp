@@ -14,8 +14,7 @@ using Spot = std::optional<std::int16_t>;
 
 struct PointCase {
     const char* name;
-    int x;
-    int y;
+    int x, y;
     Spot spot;
 };
 

@@ -8,8 +8,7 @@ namespace {
 
 struct MarkCase {
     const char* name;
-    int level;
-    int answered;
+    int level, answered;
     int counted; // of the latest 20, the newest ones
     bool passed;
 };

@@ -1,4 +1,5 @@
 #include "TestTable.h"
+#include "core/LayoutOracle.h"
 
 #include "practice/DrillCheck.h"
 #include "practice/DrillLevels.h"
@@ -14,33 +15,11 @@ namespace {
 
 constexpr int kSweep = 1000;
 
-// Payout odds from how many numbers a spot covers, not from the catalogue.
-int OddsByWidth(std::size_t width) {
-    switch (width) {
-    case 1:
-        return 35;
-    case 2:
-        return 17;
-    case 3:
-        return 11;
-    case 4:
-        return 8;
-    case 6:
-        return 5;
-    case 12:
-        return 2;
-    default:
-        return 1;
-    }
-}
-
+// The win by the layout's geometry, not by the catalogue.
 std::int32_t IndependentPay(const Stakes& stakes, std::int16_t number) {
     std::int32_t total = 0;
-    for (std::int16_t spot = 0; spot < kSpotCount; ++spot) {
-        const auto numbers = SpotNumbers(spot);
-        if (std::find(numbers.begin(), numbers.end(), number) != numbers.end()) {
-            total += OddsByWidth(numbers.size()) * stakes.at(spot);
-        }
+    for (int spot = 0; spot < kSpotCount; ++spot) {
+        total += oracle::Covers(spot, number) ? oracle::Payout(spot) * stakes.at(spot) : 0;
     }
     return total;
 }
@@ -142,13 +121,10 @@ INSTANTIATE_TEST_SUITE_P(Levels, DrillSweep, testing::Range(1, kLevelCount + 1))
 
 // A complete: every inside spot touching one number holds a chip.
 bool HasComplete(const Stakes& stakes) {
-    for (std::int16_t n = 0; n < kNumberCount; ++n) {
+    for (int n = 0; n < kNumberCount; ++n) {
         bool all = true;
-        for (std::int16_t spot = 0; spot < kFirstOutsideSpot; ++spot) {
-            const auto numbers = SpotNumbers(spot);
-            if (std::find(numbers.begin(), numbers.end(), n) != numbers.end()) {
-                all = all && stakes.at(spot) > 0;
-            }
+        for (int spot = 0; spot < kFirstOutsideSpot; ++spot) {
+            all = all && (!oracle::Covers(spot, n) || stakes.at(spot) > 0);
         }
         if (all) {
             return true;

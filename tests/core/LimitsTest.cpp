@@ -9,8 +9,7 @@
 namespace {
 
 struct Limit {
-    int min;
-    int max;
+    int min, max;
 };
 
 // The published limits by spot group, tables "$1", "$2", "$5", "$10".

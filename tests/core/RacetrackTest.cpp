@@ -1,4 +1,5 @@
 #include "TestTable.h"
+#include "core/LayoutOracle.h"
 
 #include "betting/Racetrack.h"
 
@@ -8,10 +9,7 @@
 
 namespace {
 
-// The wheel as players know it, pocket 0 first, clockwise.
-constexpr std::array<int, 37> kWheel = {0,  32, 15, 19, 4,  21, 2,  25, 17, 34, 6, 27, 13,
-                                        36, 11, 30, 8,  23, 10, 5,  24, 16, 33, 1, 20, 14,
-                                        31, 9,  22, 18, 29, 7,  28, 12, 35, 3,  26};
+using oracle::kWheel;
 
 struct SectorRow {
     const char* name;
@@ -89,9 +87,7 @@ TEST(Racetrack, PocketCellsTileTheOvalClockwiseFromTheLeftEnd) {
 }
 
 struct MoveRow {
-    int stop;
-    int steps;
-    int reached;
+    int stop, steps, reached;
 };
 
 class MoveStopTest : public ::testing::TestWithParam<MoveRow> {};
@@ -107,8 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Racetrack, MoveStopTest,
 
 struct EitherSideRow {
     const char* text;
-    int delta;
-    int count;
+    int delta, count;
 };
 
 class SteppedEitherSideTest : public ::testing::TestWithParam<EitherSideRow> {};

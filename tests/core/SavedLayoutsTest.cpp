@@ -1,9 +1,7 @@
 // Saved layouts: the rows they are kept in, the changes applied to rows as
 // another Velmora may have left them, and placing one on the table.
-#include "LayoutOracle.h"
 #include "StakedTable.h"
 
-#include "betting/BetNames.h"
 #include "betting/SavedLayouts.h"
 
 #include <gtest/gtest.h>
@@ -162,27 +160,10 @@ TEST(SavedLayouts, PlacingAddsEachStakeAsAPressWould) {
     }
 }
 
-} // namespace
-
-namespace {
-
-std::int16_t SpotCalled(const std::string& name) {
-    for (std::int16_t spot = 0; spot < kSpotCount; ++spot) {
-        if (SpotName(spot) == name) {
-            return spot;
-        }
-    }
-    ADD_FAILURE() << "no spot " << name;
-    return 0;
-}
-
-// Hovering a layout marks each number by how many of its stakes cover it.
+// Hovering a layout marks each number by how many of its stakes cover it:
+// here straight 17, split 17/20 and black.
 TEST(SavedLayouts, EachNumberCountsTheStakedSpotsCoveringIt) {
-    SpotStakes stakes{};
-    for (const char* name : {"straight 17", "split 17/20", "black"}) {
-        stakes.at(SpotCalled(name)) = 5;
-    }
-    const auto covering = SpotsCoveringEachNumber(stakes);
+    const auto covering = SpotsCoveringEachNumber(Layout({{69, 5}, {75, 5}, {154, 5}}));
     const std::vector<std::pair<int, int>> rows{{17, 3}, {20, 2}, {2, 1}, {1, 0}, {0, 0}, {14, 0}};
     for (const auto& [number, count] : rows) {
         EXPECT_EQ(covering.at(number), count) << number;

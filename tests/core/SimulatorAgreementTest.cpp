@@ -20,10 +20,6 @@ Stakes MixedLayout() {
 
 inline constexpr std::int64_t kMixedSum = 80;
 
-Simulator MakeSimulator(const Stakes& stakes, SimulationSettings settings) {
-    return Simulator(ReturnOf(stakes), settings);
-}
-
 class Agreement : public testing::TestWithParam<ProgressionKind> {};
 
 // Every spin of seeded sessions replayed on the table: stakes through its
@@ -33,7 +29,7 @@ class Agreement : public testing::TestWithParam<ProgressionKind> {};
 TEST_P(Agreement, TheTableFindsTheSameBankrollAfterEverySpin) {
     const Stakes stakes = MixedLayout();
     const SimulationSettings settings{1, 400, 3000, 600, GetParam(), 11};
-    const Simulator simulator = MakeSimulator(stakes, settings);
+    const Simulator simulator(ReturnOf(stakes), settings);
     for (std::uint64_t block = 0; block < 8; ++block) {
         GameState state = StartedTable();
         SelectTable(state, table::kFive);
@@ -84,7 +80,7 @@ TEST(Simulator, LosesTheHouseEdgeOverTenMillionSpins) {
     const Stakes stakes = MixedLayout();
     const SimulationSettings settings{100, 100000, std::int64_t{1} << 40, 0, ProgressionKind::Flat,
                                       2024};
-    const Simulator simulator = MakeSimulator(stakes, settings);
+    const Simulator simulator(ReturnOf(stakes), settings);
     std::vector<BlockResult> blocks;
     for (std::int64_t b = 0; b < simulator.BlockCount(); ++b) {
         blocks.push_back(simulator.RunBlock(b));
@@ -101,7 +97,7 @@ TEST(Simulator, LosesTheHouseEdgeOverTenMillionSpins) {
 // the figures of one thread to the last digit; another seed gives others.
 TEST(Simulator, GivesTheSameResultsWhateverTheThreads) {
     const SimulationSettings settings{1000, 300, 2000, 500, ProgressionKind::Martingale, 99};
-    const Simulator simulator = MakeSimulator(MixedLayout(), settings);
+    const Simulator simulator(ReturnOf(MixedLayout()), settings);
     std::vector<BlockResult> alone;
     for (std::int64_t b = 0; b < simulator.BlockCount(); ++b) {
         alone.push_back(simulator.RunBlock(b));
@@ -128,14 +124,14 @@ TEST(Simulator, GivesTheSameResultsWhateverTheThreads) {
 
     SimulationSettings other = settings;
     other.seed = 100;
-    const Simulator reseeded = MakeSimulator(MixedLayout(), other);
+    const Simulator reseeded(ReturnOf(MixedLayout()), other);
     EXPECT_NE(reseeded.Summarise({reseeded.RunBlock(0)}).finals,
               simulator.Summarise({alone.front()}).finals);
 }
 
 // Four sessions worked by hand, bankroll 1000.
 TEST(Simulator, SummarisesSessionsByHand) {
-    const Simulator simulator = MakeSimulator(MixedLayout(), {4, 10, 1000, 400});
+    const Simulator simulator(ReturnOf(MixedLayout()), {4, 10, 1000, 400});
     BlockResult first;
     first.sessions = {{SessionEnd::Broke, 3, 900, 300, 250},
                       {SessionEnd::Spins, 10, 1100, 900, 40}};

@@ -8,10 +8,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <random>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -168,8 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Reasons, SessionEnds, testing::ValuesIn(kEnds),
 struct BinCase {
     std::vector<std::int64_t> finals;
     int bins;
-    std::int64_t low;
-    std::int64_t width;
+    std::int64_t low, width;
     std::vector<std::int64_t> counts;
 };
 

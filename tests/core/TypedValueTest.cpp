@@ -12,8 +12,7 @@ namespace {
 struct ReadCase {
     const char* name;
     std::string text;
-    std::optional<std::int32_t> as16;
-    std::optional<std::int32_t> as32;
+    std::optional<std::int32_t> as16, as32;
 };
 
 // clang-format off

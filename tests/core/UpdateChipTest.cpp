@@ -23,9 +23,7 @@ struct Setup {
 
 // The call under test: the table and chip selected, then one press.
 struct Press {
-    std::int16_t table;
-    std::int16_t chip;
-    std::int16_t button;
+    std::int16_t table, chip, button;
 };
 
 GameState Prepared(std::int16_t spot, const Setup& setup, const Press& press) {

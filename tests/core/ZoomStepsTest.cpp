@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
 struct StepCase {
-    int from;
-    int next;
-    int previous;
+    int from, next, previous;
 };
 
 class ZoomStepTest : public ::testing::TestWithParam<StepCase> {};

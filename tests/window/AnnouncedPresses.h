@@ -3,6 +3,7 @@
 #include "PlayerPresses.h"
 
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,16 @@ using Stakes = std::map<int, int>;
 inline void Type(QComboBox* box, const QString& text) {
     box->lineEdit()->clear();
     QTest::keyClicks(box->lineEdit(), text);
+}
+
+// The pointer comes onto a control (where it came in matters to no one), or leaves it.
+inline void Enter(QWidget* control) {
+    QEnterEvent enter{QPointF(), QPointF(), QPointF()};
+    QApplication::sendEvent(control, &enter);
+}
+inline void Leave(QWidget* control) {
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(control, &leave);
 }
 
 // Presses on the announced-bet buttons, with texts typed into the two boxes.

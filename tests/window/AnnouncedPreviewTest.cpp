@@ -5,7 +5,6 @@
 #include "window/common/Picture.h"
 
 #include <QAction>
-#include <QEnterEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -17,18 +16,12 @@ using Numbers = std::set<int>;
 
 class AnnouncedPreviewTest : public AnnouncedTest {
   protected:
-    // Where the pointer came in matters to no one.
-    void Enter(const char* name) {
-        QEnterEvent enter{QPointF(), QPointF(), QPointF()};
-        QApplication::sendEvent(Find(name), &enter);
-    }
-
     // Hovers the button and returns the window as drawn then. Only the
     // layout cells and wheel pockets (a pixel of antialiasing allowed) of
     // exactly the numbers `marked` may change, and leaving restores every pixel.
     QImage ExpectPreviewOf(const char* button, const Numbers& marked) {
         const QImage before = Grab();
-        Enter(button);
+        Enter(Find(button));
         const QImage during = Grab();
         QImage owners(during.size(), QImage::Format_Grayscale8); // number + 1, 0 for none
         owners.fill(0);
@@ -48,8 +41,7 @@ class AnnouncedPreviewTest : public AnnouncedTest {
             }
         }
         EXPECT_EQ(changed, marked);
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(Find(button), &leave);
+        Leave(Find(button));
         EXPECT_EQ(Grab(), before) << "the window differs after the pointer left " << button;
         return during;
     }
@@ -73,7 +65,7 @@ TEST_F(AnnouncedPreviewTest, NeighboursMarkAndTellTheNumbersTypedFor) {
     Type(Cover(), "17");
     Type(EitherSide(), "2");
     ExpectPreviewOf("cmdNeighb", {17, 34, 25, 6, 2});
-    Enter("cmdNeighb");
+    Enter(Find("cmdNeighb"));
     Type(Cover(), "26"); // while the pointer rests on the button
     EXPECT_EQ(
         Find("cmdNeighb")->toolTip(),
@@ -84,13 +76,13 @@ TEST_F(AnnouncedPreviewTest, NeighboursMarkAndTellTheNumbersTypedFor) {
 
 TEST_F(AnnouncedPreviewTest, APressRenewsTheForecastAndASpinTakesTheMarksAway) {
     SelectChip(5);
-    Enter("cmdTier");
+    Enter(Find("cmdTier"));
     PressButton("cmdTier", Qt::LeftButton);
     PressButton("cmdTier", Qt::LeftButton); // every split now at its maximum, 200
     QCoreApplication::processEvents();
     EXPECT_TRUE(Find("cmdTier")->toolTip().contains("refuses chip 1, split 5/8"));
     ExpectPreviewOf("cmdTier", {});
-    Enter("cmdOrphns");
+    Enter(Find("cmdOrphns"));
     ASSERT_TRUE(Find<Picture>("imgBoard")->hasOverlay());
     // By its key (F5): the pointer stays on Orphns.
     board.findChild<QAction*>(QStringLiteral("actSpin"))->trigger();

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -33,10 +34,6 @@ class SequenceRandom final : public RandomSource {
 // Pockets 3, 26, 0, 32 and 15 hold 19, 31, 0, 28 and 30: 17 never comes.
 const std::vector<int> kPockets = {18, 3, 26, 0, 32, 15};
 constexpr std::int16_t kSeventeen = 17;
-
-QAction* ActionOf(const frmBoard& board, const char* name) {
-    return board.findChild<QAction*>(QLatin1String(name));
-}
 
 // Answers the autoplay dialog once it opens, as the player fills it in.
 void StartFromDialog(frmBoard& board, int spins, ProgressionKind kind, AutoplaySpeed speed,
@@ -113,10 +110,8 @@ TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
     Put(byHand, kRedSpot, 10);
     for (int spin = 0; spin < 5; ++spin) {
         ActionOf(byHand, "actRebet")->trigger();
-        QTest::mouseClick(byHand.findChild<QWidget*>("cmdSpin"), Qt::LeftButton);
-        while (byHand.state().Spinning) {
-            byHand.tmrDelay_Timer();
-        }
+        PressSpinHeld(byHand);
+        RunBallOut(byHand);
     }
     Put(board, kRedSpot, 10);
     StartFromDialog(board, 5, ProgressionKind::Flat, GetParam().speed);
@@ -128,16 +123,12 @@ TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
     PlayOut(board);
     EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::SpinsDone);
     EXPECT_EQ(tick->interval(), kTickMilliseconds);
-    const GameState& played = board.state();
-    const GameState& expected = byHand.state();
-    EXPECT_EQ(SpinsPlayed(played), 5);
-    EXPECT_EQ(played.LastNumbers, expected.LastNumbers);
-    EXPECT_EQ(played.SpotStake, expected.SpotStake);
-    EXPECT_EQ(played.Balance, expected.Balance);
-    EXPECT_EQ(played.LastWin, expected.LastWin);
-    EXPECT_EQ(played.BallPocket, expected.BallPocket);
-    EXPECT_EQ(played.BallRadius, expected.BallRadius);
-    EXPECT_EQ(played.BallDirection, expected.BallDirection);
+    EXPECT_EQ(SpinsPlayed(board.state()), 5);
+    const auto played = [](const GameState& s) {
+        return std::tie(s.LastNumbers, s.SpotStake, s.Balance, s.LastWin, s.BallPocket,
+                        s.BallRadius, s.BallDirection);
+    };
+    EXPECT_EQ(played(board.state()), played(byHand.state()));
     EXPECT_EQ(board.findChild<QComboBox*>("cmbNumber")->currentText(), " 30");
 }
 
@@ -152,8 +143,7 @@ struct RuleCase {
     std::int16_t number; // 5 staked straight up on it
     const char* check;
     const char* amount; // null for a rule without one
-    int value;
-    int played;
+    int value, played;
     AutoplayEnd end;
 };
 
@@ -216,12 +206,9 @@ TEST_F(AutoplayTest, AnEmptyLayoutCannotStartAutoplay) {
 
 TEST_F(AutoplayTest, IsNotOfferedWhileTheBallRunsByHand) {
     Put(board, kRedSpot, 10);
-    board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
-    QTest::mouseClick(board.findChild<QWidget*>("cmdSpin"), Qt::LeftButton);
+    PressSpinHeld(board);
     EXPECT_FALSE(ActionOf(board, "actAutoplay")->isEnabled());
-    while (board.state().Spinning) {
-        board.tmrDelay_Timer();
-    }
+    RunBallOut(board);
     EXPECT_TRUE(ActionOf(board, "actAutoplay")->isEnabled());
 }
 

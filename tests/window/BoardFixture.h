@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QImage>
 #include <QRect>
 #include <QTest>
@@ -28,6 +29,25 @@ inline int Px(int twips) {
 
 inline QRect PxRect(int left, int top, int width, int height) {
     return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+inline QAction* ActionOf(const frmBoard& b, const char* name) {
+    return b.findChild<QAction*>(QLatin1String(name));
+}
+
+// Presses Spin with the timer held back, so that the test steps the ball.
+inline void PressSpinHeld(frmBoard& b) {
+    b.findChild<QTimer*>(QStringLiteral("tmrDelay"))->setInterval(60'000);
+    QTest::mouseClick(b.findChild<QWidget*>(QStringLiteral("cmdSpin")), Qt::LeftButton);
+    ASSERT_TRUE(b.state().Spinning) << "the ball did not start";
+}
+
+// Steps the ball tick by tick, as the timer would, until it stops.
+inline void RunBallOut(frmBoard& b) {
+    for (int tick = 0; tick < 200 && b.state().Spinning; ++tick) {
+        b.tmrDelay_Timer();
+    }
+    ASSERT_FALSE(b.state().Spinning) << "the ball did not stop";
 }
 
 // A started table, shown offscreen, with its ball resting in pocket 18 (0.5 x 37).
@@ -55,12 +75,8 @@ class BoardTest : public ::testing::Test {
     // Spins into a pocket, the ball stepped tick by tick as the timer would.
     void SpinTo(int pocket) {
         m_random->Set(ValueForPocket(pocket));
-        board.findChild<QTimer*>(QStringLiteral("tmrDelay"))->setInterval(60'000);
-        QTest::mouseClick(Find(QStringLiteral("cmdSpin")), Qt::LeftButton);
-        for (int tick = 0; tick < 200 && board.state().Spinning; ++tick) {
-            board.tmrDelay_Timer();
-        }
-        ASSERT_FALSE(board.state().Spinning) << "the ball did not stop";
+        PressSpinHeld(board);
+        RunBallOut(board);
     }
 
     FixedRandom* m_random = nullptr;

@@ -3,8 +3,6 @@
 #include "window/board/BoardLayout.h"
 
 #include <QAccessible>
-#include <QHelpEvent>
-#include <QToolTip>
 
 namespace {
 
@@ -12,14 +10,6 @@ class ControlHelpTest : public PlayerTest {
   protected:
     QString Accessible(const QString& name, QAccessible::Text text) {
         return QAccessible::queryAccessibleInterface(Find(name))->text(text);
-    }
-    // The tip the toolkit shows for a pause of the pointer at a point, in twips.
-    QString TipAt(int x, int y) {
-        QWidget* target = board.childAt(PixelOf(x, y));
-        const QPoint local = target->mapFrom(&board, PixelOf(x, y));
-        QHelpEvent help(QEvent::ToolTip, local, target->mapToGlobal(local));
-        QApplication::sendEvent(target, &help);
-        return QToolTip::text();
     }
 };
 
@@ -47,13 +37,16 @@ TEST_F(ControlHelpTest, EveryControlIsNamedAndTellsWhatItTakesAtTheTableSelected
     EXPECT_TRUE(Accessible("cmdOrphns", QAccessible::Description)
                     .startsWith("Orphans\nstraight 1, split 6/9, split 14/17"));
     // Tips name the bet under the pointer at the table selected now.
-    EXPECT_EQ(TipAt(930, 3150), "Split 17/20, pays 17 to 1, $5 to $200 at this table");
+    EXPECT_EQ(TipAt(board, PixelOf(930, 3150)),
+              "Split 17/20, pays 17 to 1, $5 to $200 at this table");
     ShowStake(75, 25, 4);
-    EXPECT_EQ(TipAt(795, 3060), "Split 17/20, pays 17 to 1, $5 to $200 at this table; $25 staked");
+    EXPECT_EQ(TipAt(board, PixelOf(795, 3060)),
+              "Split 17/20, pays 17 to 1, $5 to $200 at this table; $25 staked");
     EXPECT_EQ(Accessible("lblChip(75)", QAccessible::Description), "Stake on split 17/20");
     EXPECT_EQ(Find("imgRed")->toolTip(), "Red, pays 1 to 1, $10 to $2000 at this table");
     ClickOn("lblTable1");
-    EXPECT_EQ(TipAt(1700, 400), "First four 0/1/2/3, pays 8 to 1, $1 to $100 at this table");
+    EXPECT_EQ(TipAt(board, PixelOf(1700, 400)),
+              "First four 0/1/2/3, pays 8 to 1, $1 to $100 at this table");
     EXPECT_EQ(Find("imgRed")->toolTip(), "Red, pays 1 to 1, $5 to $1000 at this table");
     EXPECT_EQ(Accessible("imgRed", QAccessible::Description), Find("imgRed")->toolTip());
 }

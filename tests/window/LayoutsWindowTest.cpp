@@ -42,8 +42,8 @@ struct CleanFile {
 
 class LayoutsTest : public CleanFile, public AnnouncedTest {
   protected:
-    // Saves through the name dialog; `offered` gets the name it offered.
-    static void Save(frmBoard& table, const QString& name, QString* offered = nullptr) {
+    // Answers the name dialog once it opens; `offered` gets the name it offered.
+    static void AnswerName(const QString& name, QString* offered = nullptr) {
         QTimer::singleShot(0, [name, offered] {
             auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
@@ -53,7 +53,10 @@ class LayoutsTest : public CleanFile, public AnnouncedTest {
             dialog->setTextValue(name);
             dialog->accept();
         });
-        table.findChild<QAction*>("actSaveLayout")->trigger();
+    }
+    static void Save(frmBoard& table, const QString& name, QString* offered = nullptr) {
+        AnswerName(name, offered);
+        ActionOf(table, "actSaveLayout")->trigger();
     }
     static QStringList Listed(const frmBoard& table) {
         QStringList entries;
@@ -129,14 +132,10 @@ TEST_F(LayoutsTest, SavingAndPlacingWaitForTheBall) {
                Find<QAction>("actLayout(0)")->isEnabled();
     };
     EXPECT_TRUE(offered());
-    board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
-    QTest::mouseClick(Find("cmdSpin"), Qt::LeftButton);
-    ASSERT_TRUE(board.state().Spinning);
+    PressSpinHeld(board);
     EXPECT_FALSE(Find<QAction>("actSaveLayout")->isEnabled());
     EXPECT_FALSE(Find<QAction>("actLayout(0)")->isEnabled());
-    while (board.state().Spinning) {
-        board.tmrDelay_Timer();
-    }
+    RunBallOut(board);
     EXPECT_TRUE(offered());
 }
 
@@ -162,8 +161,7 @@ TEST_F(LayoutsTest, HoveringALayoutInTheManageWindowPreviewsIt) {
     EXPECT_TRUE(Find<Picture>("imgBoard")->hasOverlay() && Find<Picture>("imgWheel")->hasOverlay());
     EXPECT_NE(first, bare);
     EXPECT_NE(hover(1), first);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(list->viewport(), &leave);
+    Leave(list->viewport());
     EXPECT_EQ(Grab(), bare);
     hover(0);
     manage->close();
@@ -209,12 +207,7 @@ TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
     Save(other, QStringLiteral("d"));
     press(0, "cmdDelete");
     EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->setTextValue(QStringLiteral("B & co"));
-        dialog->accept();
-    });
+    AnswerName(QStringLiteral("B & co"));
     press(0, "cmdRename");
     EXPECT_EQ(Listed(board), (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
     EXPECT_EQ(list->item(0)->text(), "B & co");

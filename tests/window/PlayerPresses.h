@@ -6,12 +6,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <vector>
 
@@ -27,6 +29,15 @@ struct SeenBox {
 // The window pixel that holds a point given in twips of the client area.
 inline QPoint PixelOf(int x, int y) {
     return {x / 15, y / 15};
+}
+
+// The tip the toolkit shows for a pause of the pointer at a point of the window.
+inline QString TipAt(QWidget& window, QPoint at) {
+    QWidget* target = window.childAt(at);
+    const QPoint local = target->mapFrom(&window, at);
+    QHelpEvent help(QEvent::ToolTip, local, target->mapToGlobal(local));
+    QApplication::sendEvent(target, &help);
+    return QToolTip::text();
 }
 
 // Labels draw in WindowText, the boxes in Text.

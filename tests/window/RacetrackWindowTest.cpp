@@ -2,12 +2,12 @@
 
 #include "betting/Racetrack.h"
 #include "betting/Selectors.h"
+#include "betting/StakeJournal.h"
 #include "window/board/MainWindow.h"
 #include "window/common/Picture.h"
 #include "window/racetrack/TrackCell.h"
 
 #include <QAction>
-#include <QEnterEvent>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -65,31 +65,13 @@ class RacetrackTest : public AnnouncedTest {
         b.findChild<QComboBox*>("cmbNeighb")->setEditText(side);
     }
 
-    static void ExpectSameState(const frmBoard& a, const frmBoard& b, int stop) {
-        EXPECT_EQ(a.state().SpotStake, b.state().SpotStake) << "stop " << stop;
-        EXPECT_EQ(a.state().SpotChip, b.state().SpotChip) << "stop " << stop;
-        EXPECT_EQ(a.state().Balance, b.state().Balance) << "stop " << stop;
-        EXPECT_EQ(a.state().BetTotal, b.state().BetTotal) << "stop " << stop;
-        EXPECT_EQ(a.state().BetAccepted, b.state().BetAccepted) << "stop " << stop;
-    }
-
-    void Hover(int stop) {
-        QEnterEvent enter{QPointF(), QPointF(), QPointF()};
-        QApplication::sendEvent(Cell(stop), &enter);
-    }
-    void Unhover(int stop) {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(Cell(stop), &leave);
-    }
-
     frmBoard twin;
     QWidget* track = nullptr;
 };
 
 struct PressRow {
     const char* name;
-    std::int16_t table;
-    std::int16_t chip;
+    std::int16_t table, chip;
     const char* eitherSide;
     Qt::MouseButton button;
     bool fillFirst; // both boards start with a left press of every stop
@@ -120,7 +102,8 @@ TEST_P(RacetrackPressTest, EveryStopDoesWhatItsButtonDoes) {
         const std::vector<SeenBox> trackBoxes = boxes.boxes();
         boxes.clear();
         PressTwin(stop, row.button);
-        ExpectSameState(board, twin, stop);
+        EXPECT_TRUE(TakeSnapshot(board.state()) == TakeSnapshot(twin.state())) << "stop " << stop;
+        EXPECT_EQ(board.state().BetAccepted, twin.state().BetAccepted) << "stop " << stop;
         ASSERT_EQ(trackBoxes.size(), boxes.boxes().size()) << "stop " << stop;
         for (std::size_t i = 0; i < trackBoxes.size(); ++i) {
             EXPECT_EQ(trackBoxes[i].text, boxes.boxes()[i].text) << "stop " << stop;
@@ -181,7 +164,7 @@ TEST_F(RacetrackTest, KeysMoveRoundTheTrackPlaceTakeOffAndChangeTheCount) {
 }
 
 TEST_F(RacetrackTest, HoveringSeventeenPreviewsItsNeighboursAsTheButtonWould) {
-    Hover(8);
+    Enter(Cell(8));
     std::set<QString> marked;
     for (int stop = 0; stop < 37; ++stop) {
         if (Cell(stop)->mark() > 0) {
@@ -193,13 +176,12 @@ TEST_F(RacetrackTest, HoveringSeventeenPreviewsItsNeighboursAsTheButtonWould) {
     EXPECT_TRUE(Find<Picture>("imgWheel")->hasOverlay());
     const QImage layoutFromTrack = Find("imgBoard")->grab().toImage();
     const QImage wheelFromTrack = Find("imgWheel")->grab().toImage();
-    Unhover(8);
+    Leave(Cell(8));
     EXPECT_EQ(Cell(8)->mark(), 0);
     EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
     EXPECT_FALSE(Find<Picture>("imgWheel")->hasOverlay());
     Type(Cover(), "17");
-    QEnterEvent enter{QPointF(), QPointF(), QPointF()};
-    QApplication::sendEvent(Find("cmdNeighb"), &enter);
+    Enter(Find("cmdNeighb"));
     EXPECT_EQ(Find("imgBoard")->grab().toImage(), layoutFromTrack) << "marked as the button marks";
     EXPECT_EQ(Find("imgWheel")->grab().toImage(), wheelFromTrack) << "marked as the button marks";
     EXPECT_EQ(Cell(8)->toolTip(), Find<QPushButton>("cmdNeighb")->toolTip());
@@ -212,7 +194,7 @@ TEST_F(RacetrackTest, ARefusalBoxTakesThePreviewAway) {
     Setup(board, 0, 4, "2");
     BoxLog boxes;
     PressStop(39, Qt::LeftButton);
-    Hover(39);
+    Enter(Cell(39));
     ASSERT_EQ(Cell(0)->mark(), 1);
     PressStop(39, Qt::LeftButton);
     ASSERT_EQ(boxes.boxes().size(), 1u);
@@ -221,16 +203,14 @@ TEST_F(RacetrackTest, ARefusalBoxTakesThePreviewAway) {
 }
 
 TEST_F(RacetrackTest, ASectorMarksItsNumbersTwiceWhereItPutsTwoChips) {
-    Hover(39);                     // Grande: two chips on the trio 0/2/3 and the corner 25/26/28/29
+    Enter(Cell(39));               // Grande: two chips on the trio 0/2/3 and the corner 25/26/28/29
     EXPECT_EQ(Cell(0)->mark(), 2); // 0
     EXPECT_EQ(Cell(1)->mark(), 1); // 32
     EXPECT_EQ(Cell(11)->mark(), 0); // 27, a Tier number
 }
 
 TEST_F(RacetrackTest, DuringASpinTheTrackTakesNoInputAndShowsNoPreview) {
-    board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
-    QTest::mouseClick(Find("cmdSpin"), Qt::LeftButton);
-    ASSERT_TRUE(board.state().Spinning);
+    PressSpinHeld(board);
     PressStop(8, Qt::LeftButton);
     PressStop(37, Qt::LeftButton);
     Cell(8)->setFocus();
@@ -238,16 +218,13 @@ TEST_F(RacetrackTest, DuringASpinTheTrackTakesNoInputAndShowsNoPreview) {
     QTest::keyClick(Cell(8), Qt::Key_Plus);
     QTest::keyClick(Cell(8), Qt::Key_Right);
     EXPECT_EQ(track->focusWidget(), Cell(8));
-    Hover(8);
+    Enter(Cell(8));
     EXPECT_EQ(board.state().BetTotal, 0);
     EXPECT_FALSE(board.findChild<QAction*>("actRacetrack")->isEnabled());
     EXPECT_EQ(EitherSide()->currentText(), "2");
     EXPECT_EQ(Cell(8)->mark(), 0);
     EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
-    for (int tick = 0; tick < 200 && board.state().Spinning; ++tick) {
-        board.tmrDelay_Timer();
-    }
-    ASSERT_FALSE(board.state().Spinning);
+    RunBallOut(board);
     EXPECT_EQ(Cell(8)->mark(), 1) << "the preview comes back once the ball stops";
     PressStop(8, Qt::LeftButton);
     EXPECT_EQ(board.state().BetTotal, 5 * 5);

@@ -27,9 +27,7 @@ TEST_F(SpinWindowTest, WhileTheBallRunsNoInputReachesTheTable) {
     EXPECT_EQ(board.state().TableIndex, before.TableIndex);
     EXPECT_EQ(board.state().ChipIndex, before.ChipIndex);
 
-    while (board.state().Spinning) {
-        board.tmrDelay_Timer();
-    }
+    RunBallOut(board);
     EXPECT_TRUE(Find("cmbNumber")->isVisible() && Find("cmbNeighb")->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     ClickOn("lblTable10");

@@ -4,8 +4,6 @@
 
 #include <QStringList>
 
-#include <cstdint>
-
 // The tester's inputs, kept apart from the simulator's header: that one and
 // the table window's cannot meet in one file (two types named SpinOutcome).
 struct TesterInputs {

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -29,14 +30,6 @@ struct ExtraWindow {
     const char* name;
     std::function<void(frmBoard&)> open;
 };
-
-void OpenStatistics(frmBoard& board) {
-    board.findChild<QAction*>(QStringLiteral("actStatistics"))->trigger();
-}
-
-void OpenHelp(frmBoard& board) {
-    board.findChild<QPushButton*>(QStringLiteral("cmdHelp"))->click();
-}
 
 // Each test starts without remembered places (tests/window/main.cpp).
 class WindowPlacesTest : public ::testing::TestWithParam<ExtraWindow> {
@@ -88,11 +81,8 @@ TEST_P(WindowPlacesTest, AWindowOpenAtTheExitOpensAgainAtTheStart) {
     QTRY_VERIFY(window->isVisible());
     EXPECT_EQ(window->pos(), QPoint(200, 150));
     // The game itself starts as ever: $5 chip, $5 table, nothing staked.
-    const GameState& state = board->stateForTest();
-    EXPECT_EQ(state.ChipIndex, 2);
-    EXPECT_EQ(state.TableIndex, 2);
-    EXPECT_EQ(state.Balance, 0);
-    EXPECT_EQ(state.BetTotal, 0);
+    const GameState& s = board->state();
+    EXPECT_EQ(std::tuple(s.ChipIndex, s.TableIndex, s.Balance, s.BetTotal), std::tuple(2, 2, 0, 0));
 }
 
 TEST_P(WindowPlacesTest, APlaceOffEveryScreenComesBackOntoTheScreen) {
@@ -129,13 +119,12 @@ TEST_P(WindowPlacesTest, AnUnreadableFileLeavesTheDefaults) {
     }
 }
 
-std::string WindowName(const ::testing::TestParamInfo<ExtraWindow>& row) {
-    return row.param.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, WindowPlacesTest,
-                         ::testing::Values(ExtraWindow{"frmStatistics", OpenStatistics},
-                                           ExtraWindow{"HelpViewer", OpenHelp}),
-                         WindowName);
+INSTANTIATE_TEST_SUITE_P(
+    Windows, WindowPlacesTest,
+    ::testing::Values(
+        ExtraWindow{"frmStatistics", [](frmBoard& b) { ActionOf(b, "actStatistics")->trigger(); }},
+        ExtraWindow{"HelpViewer",
+                    [](frmBoard& b) { b.findChild<QPushButton*>("cmdHelp")->click(); }}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -14,17 +14,15 @@ struct ButtonCase {
     AnnouncedBet bet;
 };
 
+using enum AnnouncedBet;
+
 // Named after the buttons' captions, not taken from the window's own table.
 constexpr ButtonCase kButtons[] = {
-    {"cmdTier", AnnouncedBet::Tier},       {"cmdOrphns", AnnouncedBet::Orphns},
-    {"cmdGrande", AnnouncedBet::Grande},   {"cmdZero", AnnouncedBet::Zero},
-    {"cmdNeighb", AnnouncedBet::Neighb},   {"cmdFinals", AnnouncedBet::Finals},
-    {"cmdFigure", AnnouncedBet::Figure},   {"cmdBirds", AnnouncedBet::Birds},
-    {"cmdCousins", AnnouncedBet::Cousins}, {"cmdReds", AnnouncedBet::Reds},
-    {"cmdBlacks", AnnouncedBet::Blacks},   {"cmdQtr1", AnnouncedBet::Qtr1},
-    {"cmdQtr2", AnnouncedBet::Qtr2},       {"cmdQtr3", AnnouncedBet::Qtr3},
-    {"cmdQtr4", AnnouncedBet::Qtr4},       {"cmdOppos", AnnouncedBet::Oppos},
-    {"cmdQtrPlus", AnnouncedBet::QtrPlus}, {"cmdQtrMinus", AnnouncedBet::QtrMinus},
+    {"cmdTier", Tier},       {"cmdOrphns", Orphns},     {"cmdGrande", Grande}, {"cmdZero", Zero},
+    {"cmdNeighb", Neighb},   {"cmdFinals", Finals},     {"cmdFigure", Figure}, {"cmdBirds", Birds},
+    {"cmdCousins", Cousins}, {"cmdReds", Reds},         {"cmdBlacks", Blacks}, {"cmdQtr1", Qtr1},
+    {"cmdQtr2", Qtr2},       {"cmdQtr3", Qtr3},         {"cmdQtr4", Qtr4},     {"cmdOppos", Oppos},
+    {"cmdQtrPlus", QtrPlus}, {"cmdQtrMinus", QtrMinus},
 };
 
 struct AreaCase {
