@@ -57,8 +57,13 @@ QFont ArtworkFont(int pixelSize) {
 }
 
 QFont ZoomedFont(QFont font, double zoom) {
-    if (zoom != 1.0 && font.pixelSize() > 0) {
+    if (zoom == 1.0) {
+        return font;
+    }
+    if (font.pixelSize() > 0) {
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * zoom))));
+    } else if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * zoom);
     }
     return font;
 }

@@ -20,6 +20,7 @@ QFont StakeLabelFont(int pointSize);
 // The bold face the artwork prints its numbers and captions in.
 QFont ArtworkFont(int pixelSize);
 
-// A face of the layout at a zoom of the table: its pixel size scaled and
-// rounded, so a factor of 1 leaves it as it is.
+// A face at a zoom of the table: its pixel size scaled and rounded (or its
+// point size scaled, for a face given in points), so a factor of 1 leaves it
+// as it is.
 QFont ZoomedFont(QFont font, double zoom);

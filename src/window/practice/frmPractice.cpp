@@ -1,5 +1,7 @@
 #include "window/practice/frmPractice.h"
 
+#include "window/common/BoardFonts.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,9 +17,6 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -114,13 +113,7 @@ void frmPractice::CreateControls() {
 }
 
 void frmPractice::SetZoom(double zoom) {
-    QFont font = QApplication::font(this);
-    if (font.pointSizeF() > 0) {
-        font.setPointSizeF(font.pointSizeF() * zoom);
-    } else {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * zoom))));
-    }
-    setFont(font);
+    setFont(ZoomedFont(QApplication::font(this), zoom));
     setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
     adjustSize();
 }
