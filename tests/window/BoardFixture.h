@@ -50,6 +50,13 @@ inline void RunBallOut(frmBoard& b) {
     ASSERT_FALSE(b.state().Spinning) << "the ball did not stop";
 }
 
+// Tool tips and screen-reader names arrive right after a shown table's first frame.
+inline void WaitForHelp(const frmBoard& b) {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return b.findChild<QObject*>(QStringLiteral("controlHelp"));
+    })) << "no tips or names after the first frame";
+}
+
 // A started table, shown offscreen, with its ball resting in pocket 18 (0.5 x 37).
 class BoardTest : public ::testing::Test {
   protected:

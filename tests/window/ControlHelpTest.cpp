@@ -16,6 +16,7 @@ class ControlHelpTest : public PlayerTest {
 // Hidden stake labels read their stake, so they are named once they show one;
 // the layout and the chips lying on it tell the bet under the pointer instead.
 TEST_F(ControlHelpTest, EveryControlIsNamedAndTellsWhatItTakesAtTheTableSelectedNow) {
+    WaitForHelp(board);
     for (const ControlRow& row : BoardLayout()) {
         const bool staked = row.name.startsWith("lblChip(");
         const bool pointed = staked || row.name == "imgBoard" || row.name.startsWith("imgChip(");

@@ -45,6 +45,7 @@ TEST_P(SpotLookTest, AShownStakeHasItsDescriptionFaceAndColour) {
     const SpotCase row = Cases().at(static_cast<std::size_t>(GetParam()));
     const QString label = QStringLiteral("lblChip(%1)").arg(row.spot);
     const QString chip = QStringLiteral("imgChip(%1)").arg(row.spot);
+    WaitForHelp(board);
     ShowStake(row.spot, row.stake, row.chip);
     ASSERT_TRUE(Find(label)->isVisible());
     EXPECT_EQ(Description(label), QString::fromStdString("Stake on " + SpotName(row.spot)));
@@ -56,13 +57,14 @@ TEST_P(SpotLookTest, AShownStakeHasItsDescriptionFaceAndColour) {
 
 INSTANTIATE_TEST_SUITE_P(Spots, SpotLookTest, ::testing::Range(0, 4));
 
-// A stake put down while the table is hidden is described when the table shows.
+// A stake put down while the table is hidden is described once the help arrives.
 TEST(SpotLookHiddenTest, AStakeShownBeforeTheTableIsDescribedWhenItShows) {
     frmBoard board(nullptr, std::make_unique<FixedRandom>());
     board.stateForTest().SpotStake.at(75) = 25;
     board.stateForTest().SpotChip.at(75) = 4;
     board.RedrawSpot(75);
     board.show();
+    WaitForHelp(board);
     const auto description = [&](const char* name) {
         return QAccessible::queryAccessibleInterface(board.findChild<QWidget*>(name))
             ->text(QAccessible::Description);

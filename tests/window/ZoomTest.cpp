@@ -244,6 +244,7 @@ TEST_F(ZoomTest, ANewTableOpensAtTheRememberedZoomWithTheGameAsDesigned) {
 
 // The tip of the layout reads the bet under the pointer, as a press finds it.
 TEST_F(ZoomTest, TheLayoutTellsTheBetUnderThePointerAtAZoom) {
+    WaitForHelp(board);
     const QPointF split(62, 210); // 17/20 at 100 %
     const QString at100 = TipAt(board, split.toPoint());
     ASSERT_TRUE(at100.startsWith("Split 17/20")) << at100.toStdString();

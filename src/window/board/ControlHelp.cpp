@@ -111,6 +111,12 @@ void ControlHelp::NameSpotChips(const QHash<QString, QWidget*>& controls) {
         m_spotChips.at(s)->setAccessibleName(FromStd("Chip on " + spot));
         m_spotChips.at(s)->installEventFilter(this);
         m_spotLabels.at(s)->installEventFilter(this);
+        // Stakes may already lie on the table when the help arrives.
+        for (QWidget* control : {m_spotChips.at(s), m_spotLabels.at(s)}) {
+            if (!control->isHidden()) {
+                DescribeSpot(control);
+            }
+        }
     }
 }
 
