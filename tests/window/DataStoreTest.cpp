@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QSysInfo>
 
@@ -164,6 +165,24 @@ TEST_F(DataStoreTest, AStaleLockLeftByACrashDoesNotStopAWrite) {
     lock.write("999999\nvelmora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();
     EXPECT_TRUE(Store().Update(Append("after the crash")).error.isEmpty());
+}
+
+// While another copy holds the lock, a load still reads the whole file that
+// stands (never empty, never moved), and a change says it could not be saved.
+TEST_F(DataStoreTest, WhileAnotherCopyWritesALoadReadsWhatStands) {
+    ASSERT_TRUE(Store().Update(Append("kept")).error.isEmpty());
+    QLockFile other(Store().path() + QStringLiteral(".lock"));
+    ASSERT_TRUE(other.tryLock(0));
+    DataStore store = Store();
+    store.setLockWait(10);
+    const DataStore::Result loaded = store.Load();
+    EXPECT_EQ(loaded.records.rows, (std::vector<std::vector<std::string>>{{"kept"}}));
+    EXPECT_TRUE(loaded.notice.isEmpty());
+    EXPECT_EQ(store.Update(Append("lost")).error,
+              Store().path() + QStringLiteral(" is locked by another program."));
+    other.unlock();
+    EXPECT_EQ(Store().Load().records.rows.size(), 1U);
+    EXPECT_TRUE(MovedAside().isEmpty());
 }
 
 } // namespace

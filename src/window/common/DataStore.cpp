@@ -10,8 +10,7 @@
 
 namespace {
 
-// Long enough for any honest write; a lock older than this was left by a crash.
-constexpr int kLockWaitMilliseconds = 5000;
+// A lock older than this was left by a crash.
 constexpr int kStaleLockMilliseconds = 30000;
 // A file this large is not one Velmora wrote.
 constexpr qint64 kLargestFile = 16 * 1024 * 1024;
@@ -38,8 +37,11 @@ DataStore::Result DataStore::Load() const {
     }
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(kStaleLockMilliseconds);
-    if (!lock.tryLock(kLockWaitMilliseconds)) {
-        return result; // another copy is writing: read what stands, move nothing
+    if (!lock.tryLock(m_lockWaitMilliseconds)) {
+        // Another copy is writing. Its write replaces the file whole, so what
+        // stands reads as it was; only moving a bad file aside needs the lock.
+        result.records = ReadFile().value_or(result.records);
+        return result;
     }
     result.records = ReadLocked(result.notice);
     return result;
@@ -55,7 +57,7 @@ DataStore::Result DataStore::Update(const std::function<void(StoredRecords&)>& c
     }
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(kStaleLockMilliseconds);
-    if (!lock.tryLock(kLockWaitMilliseconds)) {
+    if (!lock.tryLock(m_lockWaitMilliseconds)) {
         change(result.records);
         result.error = QStringLiteral("%1 is locked by another program.").arg(m_path);
         return result;
@@ -81,19 +83,25 @@ DataStore::Result DataStore::Update(const std::function<void(StoredRecords&)>& c
     return result;
 }
 
-StoredRecords DataStore::ReadLocked(QString& notice) const {
+std::optional<StoredRecords> DataStore::ReadFile() const {
     QFile file(m_path);
-    if (!file.exists()) {
-        return {m_kind, m_version, {}};
-    }
     std::optional<StoredRecords> records;
     if (file.open(QIODevice::ReadOnly) && file.size() <= kLargestFile) {
         const QByteArray bytes = file.readAll();
         records =
             ReadStoredText(std::string_view(bytes.constData(), bytes.size()), m_kind, m_version);
     }
-    file.close();
-    if (records && (!m_readable || m_readable(*records))) {
+    if (records && m_readable && !m_readable(*records)) {
+        records.reset();
+    }
+    return records;
+}
+
+StoredRecords DataStore::ReadLocked(QString& notice) const {
+    if (!QFileInfo::exists(m_path)) {
+        return {m_kind, m_version, {}};
+    }
+    if (std::optional<StoredRecords> records = ReadFile()) {
         return *records;
     }
     const QString movedTo = MoveAside();

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // One file that Velmora keeps in the user's data folder. Every change is
@@ -33,10 +34,14 @@ class DataStore {
     Result Update(const std::function<void(StoredRecords&)>& change) const;
 
     QString path() const { return m_path; }
+    // How long a load or a change waits for another copy to finish writing.
+    void setLockWait(int milliseconds) { m_lockWaitMilliseconds = milliseconds; }
 
   private:
     // Under the lock: the records on disk, or none, moving a bad file aside.
     StoredRecords ReadLocked(QString& notice) const;
+    // The records on disk, if the file is there and readable.
+    std::optional<StoredRecords> ReadFile() const;
     QString MoveAside() const;
 
     QString m_path;
@@ -44,4 +49,5 @@ class DataStore {
     int m_version;
     QString m_what;
     std::function<bool(const StoredRecords&)> m_readable;
+    int m_lockWaitMilliseconds = 5000; // long enough for any honest write
 };
