@@ -1,4 +1,4 @@
-#include "AnnouncedPresses.h"
+#include "PlayerPresses.h"
 #include "core/LayoutOracle.h"
 
 #include "window/common/Artwork.h"

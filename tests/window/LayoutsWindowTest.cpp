@@ -1,7 +1,7 @@
 // Saved layouts at the table: saving under a name, the Layouts menu, placing
 // one as a single undoable step, two tables sharing the file, and a file that
 // cannot be read.
-#include "AnnouncedPresses.h"
+#include "PlayerPresses.h"
 
 #include "window/common/Picture.h"
 
@@ -65,8 +65,8 @@ class LayoutsTest : public CleanFile, public AnnouncedTest {
         }
         return entries;
     }
-    // Stakes put straight on the layout, each counted in the bet.
-    void Lay(const Stakes& stakes) {
+    // StakesBySpot put straight on the layout, each counted in the bet.
+    void Lay(const StakesBySpot& stakes) {
         for (const auto& [spot, stake] : stakes) {
             ShowStake(static_cast<std::int16_t>(spot), static_cast<std::int16_t>(stake), 0);
             board.stateForTest().BetTotal += stake;
@@ -142,7 +142,7 @@ TEST_F(LayoutsTest, SavingAndPlacingWaitForTheBall) {
 // Hovering a row marks that layout's numbers on the table, each row its own;
 // leaving the list or closing the window gives the table back as it was.
 TEST_F(LayoutsTest, HoveringALayoutInTheManageWindowPreviewsIt) {
-    for (const Stakes& stakes : {Stakes{{7, 10}}, Stakes{{40, 10}, {41, 10}}}) {
+    for (const StakesBySpot& stakes : {StakesBySpot{{7, 10}}, StakesBySpot{{40, 10}, {41, 10}}}) {
         Lay(stakes);
         Save(board, QStringLiteral("x"));
         Find<QAction>("actClear")->trigger();

@@ -1,4 +1,4 @@
-#include "AnnouncedPresses.h"
+#include "PlayerPresses.h"
 
 #include "betting/Racetrack.h"
 #include "betting/Selectors.h"

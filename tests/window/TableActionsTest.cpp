@@ -1,6 +1,6 @@
 // The six actions around the table, the main window that lists them and the
 // statistics window.
-#include "AnnouncedPresses.h"
+#include "PlayerPresses.h"
 
 #include "window/board/MainWindow.h"
 

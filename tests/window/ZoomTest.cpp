@@ -20,15 +20,6 @@ namespace {
 
 constexpr int kSteps[] = {100, 125, 150, 175, 200, 250, 300};
 
-// By the actions, as the player steps: from wherever it is down to 100 %, then up.
-void ZoomTo(frmBoard& b, int percent) {
-    ActionOf(b, "actZoomReset")->trigger();
-    for (int i = 0; i < 7 && std::lround(b.Zoom() * 100) < percent; ++i) {
-        ActionOf(b, "actZoomIn")->trigger();
-    }
-    ASSERT_EQ(std::lround(b.Zoom() * 100), percent);
-}
-
 int Scaled(int pixels, double zoom) {
     return static_cast<int>(std::lround(pixels * zoom));
 }
