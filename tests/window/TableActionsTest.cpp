@@ -4,7 +4,6 @@
 
 #include "window/board/MainWindow.h"
 
-#include <QAction>
 #include <QChartView>
 #include <QLineSeries>
 #include <QMenuBar>
@@ -65,10 +64,10 @@ TEST_F(ActionsTest, ARoundOfActionsAroundASpinByAction) {
     board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
     Trigger("actSpin");
     EXPECT_EQ(Enabled(), "0000000");
-    while (board.state().Spinning) {
-        board.tmrDelay_Timer();
-    }
+    EXPECT_FALSE(Find<QAction>("actAutoplay")->isEnabled()) << "not offered while the ball runs";
+    RunBallOut(board);
     EXPECT_EQ(Enabled(), "0111111");
+    EXPECT_TRUE(Find<QAction>("actAutoplay")->isEnabled());
     EXPECT_TRUE(summary->text().contains("Spins played: 1"));
     Trigger("actRebet");
     EXPECT_EQ(Find<QLabel>("lblChip(153)")->text(), "1000");
