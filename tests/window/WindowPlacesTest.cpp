@@ -1,20 +1,13 @@
 #include "BoardFixture.h"
 
 #include "table/ScreenPlace.h"
-#include "window/board/frmBoard.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 
 #include <functional>
-#include <memory>
-#include <string>
 #include <tuple>
 
 namespace {
@@ -46,12 +39,6 @@ class WindowPlacesTest : public ::testing::TestWithParam<ExtraWindow> {
     }
     QWidget* Extra(frmBoard& board) const {
         return board.findChild<QWidget*>(QLatin1String(GetParam().name));
-    }
-    static void WritePlaces(const QByteArray& content) {
-        QDir().mkpath(QFileInfo(PlacesFile()).path());
-        QFile file(PlacesFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
     }
 };
 
@@ -109,10 +96,10 @@ TEST_P(WindowPlacesTest, AnUnreadableFileLeavesTheDefaults) {
         key + "\\open=perhaps\n" + GetParam().name + "\\place=@Rect(a b c d)\n",
         key + "\\open=1x\n" + GetParam().name + "\\place=@Rect(10 10 0 0)\n",
     };
-    WritePlaces("");
+    WriteFile(PlacesFile(), "");
     const QPoint beside = Opened(*Start())->pos();
     for (const QByteArray& content : contents) {
-        WritePlaces(content);
+        WriteFile(PlacesFile(), content);
         const auto board = Start();
         EXPECT_EQ(Extra(*board), nullptr) << content.toStdString();
         EXPECT_EQ(Opened(*board)->pos(), beside) << content.toStdString();
