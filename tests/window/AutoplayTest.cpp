@@ -13,7 +13,6 @@
 
 #include <functional>
 #include <tuple>
-#include <vector>
 
 namespace {
 

@@ -2,7 +2,6 @@
 // then the history column and the cover box.
 #include "PlayerPresses.h"
 
-#include <QComboBox>
 
 using SpinWindowTest = PlayerTest;
 
