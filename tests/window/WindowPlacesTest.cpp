@@ -40,21 +40,29 @@ class WindowPlacesTest : public ::testing::TestWithParam<ExtraWindow> {
     QWidget* Extra(frmBoard& board) const {
         return board.findChild<QWidget*>(QLatin1String(GetParam().name));
     }
+    // Leaves the window at a place, closed, and opens it again at the next start.
+    // `applied`: the place as the window's own least size allowed it.
+    QRect ReopenedAfterLeaving(const QRect& left, QRect* applied = nullptr) const {
+        {
+            const auto board = Start();
+            QWidget* window = Opened(*board);
+            window->setGeometry(left);
+            if (applied) {
+                *applied = window->geometry();
+            }
+            window->close();
+        }
+        const auto board = Start();
+        EXPECT_EQ(Extra(*board), nullptr) << "closed before the exit, so not reopened";
+        return Opened(*board)->geometry();
+    }
 };
 
 TEST_P(WindowPlacesTest, AWindowComesBackWhereItWasLeft) {
     QRect place;
-    {
-        const auto board = Start();
-        QWidget* window = Opened(*board);
-        window->setGeometry(140, 90, 470, 380);
-        place = window->geometry(); // as the window's own least size allows
-        window->close();
-    }
+    const QRect reopened = ReopenedAfterLeaving(QRect(140, 90, 470, 380), &place);
     ASSERT_EQ(place.topLeft(), QPoint(140, 90));
-    const auto board = Start();
-    EXPECT_EQ(Extra(*board), nullptr) << "closed before the exit, so not reopened";
-    EXPECT_EQ(Opened(*board)->geometry(), place);
+    EXPECT_EQ(reopened, place);
 }
 
 TEST_P(WindowPlacesTest, AWindowOpenAtTheExitOpensAgainAtTheStart) {
@@ -73,15 +81,9 @@ TEST_P(WindowPlacesTest, AWindowOpenAtTheExitOpensAgainAtTheStart) {
 }
 
 TEST_P(WindowPlacesTest, APlaceOffEveryScreenComesBackOntoTheScreen) {
-    {
-        const auto board = Start();
-        QWidget* window = Opened(*board);
-        window->setGeometry(QRect(9000, -4000, 400, 300)); // a monitor since unplugged
-        window->close();
-    }
-    const auto board = Start();
+    const QRect place =
+        ReopenedAfterLeaving(QRect(9000, -4000, 400, 300)); // a monitor since unplugged
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect place = Opened(*board)->geometry();
     // The offscreen screen is smaller than the statistics window may be, so
     // only the strip the player takes hold of is sure to be on it.
     EXPECT_TRUE(screen.contains(QRect(place.topLeft(), QSize(kGraspWidth, kGraspHeight))))
