@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Speeds, AutoplaySpeedTest,
 
 // 5 staked straight up on `number`; `amount` is null for a rule without one.
 struct RuleCase {
-    const char *name;
+    const char* name;
     std::int16_t number;
     const char *check, *amount;
     int value, played;

@@ -65,8 +65,8 @@ TEST_F(ControlHelpTest, AShownStakeHasItsDescriptionFaceAndColour) {
         std::int16_t spot, stake, chip;
         int pointSize;
     };
-    for (const Row row : {Row{75, 25, 4, 6}, Row{0, 1000, 2, 5}, Row{40, 5, 7, 6},
-                          Row{150, 100, 5, 6}}) {
+    for (const Row row :
+         {Row{75, 25, 4, 6}, Row{0, 1000, 2, 5}, Row{40, 5, 7, 6}, Row{150, 100, 5, 6}}) {
         SCOPED_TRACE(row.spot);
         ShowStake(row.spot, row.stake, row.chip);
         QWidget* label = Find(ArrayName("lblChip", row.spot));
@@ -112,8 +112,8 @@ TEST_F(ControlHelpTest, EveryFaceScalesWithTheZoomAndComesBackAtActualSize) {
             ShowStake(0, 1000, 2); // shown at the zoom: four characters, the narrow face
         }
         std::vector<int> seen;
-        for (const char* name : {"cmdSpin", "lblTable1", "cmdNeighb", "txtWinTotal",
-                                 "lblChip(75)", "lblChip(0)"}) {
+        for (const char* name :
+             {"cmdSpin", "lblTable1", "cmdNeighb", "txtWinTotal", "lblChip(75)", "lblChip(0)"}) {
             seen.push_back(Find(name)->font().pixelSize());
         }
         EXPECT_EQ(seen, sizes);

@@ -113,15 +113,14 @@ TEST_F(LayoutsTest, SavingAndPlacingWaitForTheBall) {
     Lay(board, {{7, 10}});
     Save(board, QStringLiteral("one"));
     const auto offered = [&] {
-        return Find<QAction>("actSaveLayout")->isEnabled() &&
-               Find<QAction>("actLayout(0)")->isEnabled();
+        return std::pair(ActionOf(board, "actSaveLayout")->isEnabled(),
+                         ActionOf(board, "actLayout(0)")->isEnabled());
     };
-    EXPECT_TRUE(offered());
+    EXPECT_EQ(offered(), std::pair(true, true));
     PressSpinHeld(board);
-    EXPECT_FALSE(Find<QAction>("actSaveLayout")->isEnabled());
-    EXPECT_FALSE(Find<QAction>("actLayout(0)")->isEnabled());
+    EXPECT_EQ(offered(), std::pair(false, false));
     RunBallOut(board);
-    EXPECT_TRUE(offered());
+    EXPECT_EQ(offered(), std::pair(true, true));
 }
 
 // Hovering a row marks that layout's numbers on the table, each row its own;

@@ -1,7 +1,6 @@
 // Money that would wrap its 32 bits is reported, and the layout shows what was done.
 #include "PlayerPresses.h"
 
-
 #include <limits>
 
 using OverflowTest = PlayerTest;

@@ -70,7 +70,7 @@ class RacetrackTest : public AnnouncedTest {
 
 // With `fillFirst`, both boards start with a left press of every stop.
 struct PressRow {
-    const char *name;
+    const char* name;
     std::int16_t table, chip;
     const char* eitherSide;
     Qt::MouseButton button;

@@ -2,7 +2,6 @@
 // then the history column and the cover box.
 #include "PlayerPresses.h"
 
-
 using SpinWindowTest = PlayerTest;
 
 TEST_F(SpinWindowTest, WhileTheBallRunsNoInputReachesTheTable) {

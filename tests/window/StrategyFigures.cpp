@@ -4,10 +4,12 @@
 #include "strategy/Simulator.h"
 
 QStringList CoreFigures(const GameState& table, const TesterInputs& in) {
-    const SimulationSettings settings{
-        in.sessions, in.spins, in.bankroll, in.target,
-        kProgressions.at(static_cast<std::size_t>(in.progression)),
-        static_cast<std::uint64_t>(in.seed)};
+    const SimulationSettings settings{in.sessions,
+                                      in.spins,
+                                      in.bankroll,
+                                      in.target,
+                                      kProgressions.at(static_cast<std::size_t>(in.progression)),
+                                      static_cast<std::uint64_t>(in.seed)};
     const Simulator simulator(
         LayoutReturn(table.catalogue, table.limits, table.TableIndex, table.SpotStake), settings);
     std::vector<BlockResult> blocks;

@@ -20,8 +20,10 @@ class StrategyWindowTest : public BoardTest {
     }
     void Set(QWidget* tester, const TesterInputs& s) {
         for (const auto& [name, value] : {std::pair{"spnSessions", s.sessions},
-                                          {"spnSessionSpins", s.spins}, {"spnBankroll", s.bankroll},
-                                          {"spnTarget", s.target}, {"spnSeed", s.seed}}) {
+                                          {"spnSessionSpins", s.spins},
+                                          {"spnBankroll", s.bankroll},
+                                          {"spnTarget", s.target},
+                                          {"spnSeed", s.seed}}) {
             tester->findChild<QSpinBox*>(name)->setValue(value);
         }
         tester->findChild<QComboBox*>("cmbProgression")->setCurrentIndex(s.progression);
