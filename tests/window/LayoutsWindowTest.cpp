@@ -180,11 +180,14 @@ TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
     press(0, "cmdDelete");
     EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
     Save(other, QStringLiteral("e")); // the other table still lists a
+    Save(board, QStringLiteral("f")); // this one does not list e
     const frmBoard fresh;
-    EXPECT_EQ(Listed(fresh), (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4"}));
+    EXPECT_EQ(Listed(fresh),
+              (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4", "f|Ctrl+5"}));
     AnswerName(QStringLiteral("B & co"));
     press(0, "cmdRename");
-    EXPECT_EQ(Listed(board), (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4"}));
+    EXPECT_EQ(Listed(board),
+              (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4", "f|Ctrl+5"}));
     EXPECT_EQ(list->item(0)->text(), "B & co");
     EXPECT_TRUE(boxes.boxes().empty());
 }
