@@ -70,10 +70,6 @@ QString NotALibrary() {
     return path;
 }
 
-std::string MissingName(const ::testing::TestParamInfo<MissingCase>& row) {
-    return row.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Rows, MissingModuleTest,
     ::testing::Values(MissingCase{"NoPathAtAll", {}},
@@ -82,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MissingCase{"AFileThatIsNoLibrary", {NotALibrary()}},
                       // A real library, but without the module's entry point.
                       MissingCase{"ALibraryWithoutTheEntry", {QStringLiteral("libQt6Core.so.6")}}),
-    MissingName);
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ChartLoading, TheBuiltModuleIsAmongThePlacesLookedAt) {
     const QStringList paths = ChartModulePaths(QStringLiteral("/opt/velmora/bin"));

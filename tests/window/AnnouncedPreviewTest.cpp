@@ -1,10 +1,9 @@
-#include "AnnouncedPresses.h"
+#include "PlayerPresses.h"
 #include "core/LayoutOracle.h"
 
 #include "window/common/Artwork.h"
 #include "window/common/Picture.h"
 
-#include <QAction>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -85,7 +84,7 @@ TEST_F(AnnouncedPreviewTest, APressRenewsTheForecastAndASpinTakesTheMarksAway) {
     Enter(Find("cmdOrphns"));
     ASSERT_TRUE(Find<Picture>("imgBoard")->hasOverlay());
     // By its key (F5): the pointer stays on Orphns.
-    board.findChild<QAction*>(QStringLiteral("actSpin"))->trigger();
+    ActionOf(board, "actSpin")->trigger();
     EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay() ||
                  Find<Picture>("imgWheel")->hasOverlay());
 }

@@ -7,15 +7,12 @@
 
 #include "wheel/Spin.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QSpinBox>
 #include <QStatusBar>
 
 #include <functional>
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -70,17 +67,6 @@ void PlayOut(frmBoard& board) {
     PlayUntil(board, [&] { return !board.autoplayRunning(); });
 }
 
-// A stake put straight on the layout, its money taken from the Balance.
-void Put(frmBoard& board, std::int16_t spot, std::int16_t stake) {
-    GameState& state = board.stateForTest();
-    state.SpotStake.at(spot) = stake;
-    state.SpotChip.at(spot) = 2;
-    state.BetTotal += stake;
-    state.Balance -= stake;
-    board.RedrawSpot(spot);
-    board.RedrawTotals();
-}
-
 int SpinsPlayed(const GameState& state) {
     int played = 0;
     for (const HistoryEntry& entry : state.LastNumbers) {
@@ -107,13 +93,13 @@ class AutoplaySpeedTest : public AutoplayTest, public testing::WithParamInterfac
 // The same five spins pressed by hand, each after a rebet, are the reference.
 TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
     frmBoard byHand(nullptr, std::make_unique<SequenceRandom>(kPockets));
-    Put(byHand, kRedSpot, 10);
+    Lay(byHand, {{kRedSpot, 10}});
     for (int spin = 0; spin < 5; ++spin) {
         ActionOf(byHand, "actRebet")->trigger();
         PressSpinHeld(byHand);
         RunBallOut(byHand);
     }
-    Put(board, kRedSpot, 10);
+    Lay(board, {{kRedSpot, 10}});
     StartFromDialog(board, 5, ProgressionKind::Flat, GetParam().speed);
     auto* tick = board.findChild<QTimer*>("tmrDelay");
     EXPECT_EQ(board.state().Spinning, GetParam().animated);
@@ -138,11 +124,11 @@ INSTANTIATE_TEST_SUITE_P(Speeds, AutoplaySpeedTest,
                                          SpeedCase{"Instant", AutoplaySpeed::Instant, false, 0}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// 5 staked straight up on `number`; `amount` is null for a rule without one.
 struct RuleCase {
     const char* name;
-    std::int16_t number; // 5 staked straight up on it
-    const char* check;
-    const char* amount; // null for a rule without one
+    std::int16_t number;
+    const char *check, *amount;
     int value, played;
     AutoplayEnd end;
 };
@@ -162,7 +148,7 @@ TEST_F(AutoplayTest, EachStopRuleEndsTheRunAfterTheSpinThatMeetsIt) {
         SCOPED_TRACE(c.name);
         frmBoard table(nullptr, std::make_unique<SequenceRandom>(kPockets));
         table.show();
-        Put(table, StraightUpSpot(c.number), 5);
+        Lay(table, {{StraightUpSpot(c.number), 5}});
         StartFromDialog(table, 4, ProgressionKind::Flat, AutoplaySpeed::Instant,
                         [&](dlgAutoplay& d) {
                             d.findChild<QCheckBox*>(c.check)->setChecked(true);
@@ -180,7 +166,7 @@ TEST_F(AutoplayTest, ARefusedStakeEndsTheRunBeforeItsSpinWithTheTablesMessage) {
     const std::int16_t spot = StraightUpSpot(kSeventeen);
     const std::int16_t maximum = board.state().limits.SpotMaxBet.at(2).at(spot);
     ASSERT_EQ(maximum % 10, 0);
-    Put(board, spot, static_cast<std::int16_t>(maximum / 2));
+    Lay(board, {{spot, maximum / 2}});
     BoxLog boxes;
     StartFromDialog(board, 10, ProgressionKind::Martingale, AutoplaySpeed::Instant);
     PlayOut(board);
@@ -204,21 +190,13 @@ TEST_F(AutoplayTest, AnEmptyLayoutCannotStartAutoplay) {
     EXPECT_EQ(SpinsPlayed(board.state()), 0);
 }
 
-TEST_F(AutoplayTest, IsNotOfferedWhileTheBallRunsByHand) {
-    Put(board, kRedSpot, 10);
-    PressSpinHeld(board);
-    EXPECT_FALSE(ActionOf(board, "actAutoplay")->isEnabled());
-    RunBallOut(board);
-    EXPECT_TRUE(ActionOf(board, "actAutoplay")->isEnabled());
-}
-
 // The main window shows the run's progress; the table takes no input between
 // spins; Escape stops once the spin under way is settled.
 TEST(AutoplayMainWindowTest, ShowsProgressAndStopsOnEscapeAfterTheSpin) {
     MainWindow window(std::make_unique<SequenceRandom>(kPockets));
     window.show();
     frmBoard& board = *window.board();
-    Put(board, StraightUpSpot(kSeventeen), 5);
+    Lay(board, {{StraightUpSpot(kSeventeen), 5}});
     StartFromDialog(board, 3, ProgressionKind::Martingale, AutoplaySpeed::Table);
     QAction* autoplay = ActionOf(board, "actAutoplay");
     EXPECT_EQ(window.statusBar()->currentMessage(), "Autoplay: spin 1 of 3, Martingale x1");
@@ -246,7 +224,7 @@ TEST(AutoplayMainWindowTest, ShowsProgressAndStopsOnEscapeAfterTheSpin) {
 }
 
 TEST_F(AutoplayTest, StopAutoplayBetweenSpinsEndsTheRunAtOnce) {
-    Put(board, kRedSpot, 10);
+    Lay(board, {{kRedSpot, 10}});
     StartFromDialog(board, 5, ProgressionKind::Flat, AutoplaySpeed::Fast);
     PlayUntil(board, [&] { return !board.state().Spinning; });
     ActionOf(board, "actAutoplay")->trigger();

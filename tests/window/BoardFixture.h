@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QRect>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <map>
 #include <memory>
 #include <ostream>
 
@@ -22,17 +25,31 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-// Twips of the layout to logical pixels, rounded.
-inline int Px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
+// Twips of the layout to logical pixels, each rounded.
 inline QRect PxRect(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
+    const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    return {px(left), px(top), px(width), px(height)};
 }
 
 inline QAction* ActionOf(const frmBoard& b, const char* name) {
     return b.findChild<QAction*>(QLatin1String(name));
+}
+
+// A file written as a hand or a crash left it, its folder made first.
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// By the actions, as the player steps: from wherever it is down to 100 %, then up.
+inline void ZoomTo(frmBoard& b, int percent) {
+    ActionOf(b, "actZoomReset")->trigger();
+    for (int i = 0; i < 7 && std::lround(b.Zoom() * 100) < percent; ++i) {
+        ActionOf(b, "actZoomIn")->trigger();
+    }
+    ASSERT_EQ(std::lround(b.Zoom() * 100), percent);
 }
 
 // Presses Spin with the timer held back, so that the test steps the ball.
@@ -55,6 +72,22 @@ inline void WaitForHelp(const frmBoard& b) {
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return b.findChild<QObject*>(QStringLiteral("controlHelp"));
     })) << "no tips or names after the first frame";
+}
+
+// Stakes expected on, or put on, the layout: every spot not named holds nothing.
+using StakesBySpot = std::map<int, int>;
+
+// Stakes put straight on the layout with the $5 chip, their money taken from the Balance.
+inline void Lay(frmBoard& b, const StakesBySpot& stakes) {
+    GameState& state = b.stateForTest();
+    for (const auto& [spot, stake] : stakes) {
+        state.SpotStake.at(spot) = static_cast<std::int16_t>(stake);
+        state.SpotChip.at(spot) = 2;
+        state.BetTotal += stake;
+        state.Balance -= stake;
+    }
+    b.RedrawAllSpots();
+    b.RedrawTotals();
 }
 
 // A started table, shown offscreen, with its ball resting in pocket 18 (0.5 x 37).

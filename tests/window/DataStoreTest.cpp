@@ -1,9 +1,7 @@
+#include "BoardFixture.h"
+
 #include "window/common/DataStore.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -34,13 +32,6 @@ class DataStoreTest : public ::testing::Test {
 
     static std::function<void(StoredRecords&)> Append(const std::string& field) {
         return [field](StoredRecords& r) { r.rows.push_back({field}); };
-    }
-
-    void WriteRaw(const QByteArray& bytes) const {
-        QDir().mkpath(QFileInfo(Store().path()).path());
-        QFile file(Store().path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     QStringList MovedAside() const {
@@ -135,7 +126,7 @@ TEST_F(DataStoreTest, AWriterKilledMidWriteLeavesTheLastWholeFile) {
 }
 
 TEST_F(DataStoreTest, AnUnreadableFileIsMovedAsideWithOneSentenceAndNeverLost) {
-    WriteRaw("velmora notes 2\ncut sho");
+    WriteFile(Store().path(), "velmora notes 2\ncut sho");
     const DataStore::Result loaded = Store().Load();
     EXPECT_TRUE(loaded.records.rows.empty());
     ASSERT_EQ(MovedAside().size(), 1);
@@ -150,7 +141,7 @@ TEST_F(DataStoreTest, AnUnreadableFileIsMovedAsideWithOneSentenceAndNeverLost) {
 }
 
 TEST_F(DataStoreTest, AFileOfANewerVersionIsMovedAsideNotWrittenOver) {
-    WriteRaw("velmora notes 3\nend 0\n");
+    WriteFile(Store().path(), "velmora notes 3\nend 0\n");
     const DataStore::Result updated = Store().Update(Append("mine"));
     EXPECT_FALSE(updated.notice.isEmpty());
     EXPECT_EQ(MovedAside().size(), 1);
@@ -158,12 +149,9 @@ TEST_F(DataStoreTest, AFileOfANewerVersionIsMovedAsideNotWrittenOver) {
 }
 
 TEST_F(DataStoreTest, AStaleLockLeftByACrashDoesNotStopAWrite) {
-    QDir().mkpath(QFileInfo(Store().path()).path());
-    QFile lock(Store().path() + QStringLiteral(".lock"));
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
     // A process of this machine that no longer runs.
-    lock.write("999999\nvelmora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    lock.close();
+    WriteFile(Store().path() + QStringLiteral(".lock"),
+              "999999\nvelmora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     EXPECT_TRUE(Store().Update(Append("after the crash")).error.isEmpty());
 }
 

@@ -1,7 +1,11 @@
-// Leaving the table through Exit, and the help page beside it.
+// Leaving the table through Exit, the help page beside it, and where Help
+// looks for its page: a build folder's copy beside the program, else the
+// installed one in bin/../share/velmora.
 #include "PlayerPresses.h"
 
 #include "window/help/HelpViewer.h"
+
+#include <QTemporaryDir>
 
 TEST_F(BoardTest, ExitAsksAndOnlyYesClosesTheTable) {
     ShowStake(40, 10, 3);
@@ -31,4 +35,30 @@ TEST_F(BoardTest, HelpOpensOneViewerBesideTheTableAndTellsOfAMissingPage) {
     // The build's page lies beside the game, not beside the tests.
     const QString path = QCoreApplication::applicationDirPath() + "/Velmora.html";
     EXPECT_EQ(viewer->toPlainText(), "Help file not found: " + path);
+}
+
+TEST(HelpLookupTest, FindsThePageWhereTheProgramLives) {
+    struct LookupCase {
+        const char* name;
+        const char* pages; // written into a scratch prefix, blank-separated
+        const char* expected;
+    };
+    const LookupCase cases[] = {
+        {"ThePageBesideTheProgramIsShown", "bin", "bin"},
+        {"TheInstalledPageIsShownWhenNoneLiesBeside", "share/velmora", "share/velmora"},
+        {"ABuildFoldersOwnPageComesFirst", "share/velmora bin", "bin"},
+        {"WithoutAPageThePlaceBesideIsNamed", "", "bin"},
+    };
+    for (const LookupCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir prefix;
+        ASSERT_TRUE(QDir(prefix.path()).mkdir("bin"));
+        for (const QString& folder : QString(c.pages).split(' ', Qt::SkipEmptyParts)) {
+            QDir(prefix.path()).mkpath(folder);
+            QFile page(prefix.filePath(folder + "/Velmora.html"));
+            ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        }
+        EXPECT_EQ(HelpViewer::FindPage(prefix.filePath("bin")).toStdString(),
+                  prefix.filePath(QString(c.expected) + "/Velmora.html").toStdString());
+    }
 }

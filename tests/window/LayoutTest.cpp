@@ -1,9 +1,11 @@
-// The window as it comes up: where the controls lie and what the boxes show
-// before the first press.
+// The window as it comes up: where the controls lie, what the boxes show
+// before the first press, and the wheel icon built into the program at every
+// size the launcher uses.
 #include "PlayerPresses.h"
 
+#include "window/common/AppIcon.h"
 
-#include <QComboBox>
+#include <QPixmap>
 
 namespace {
 
@@ -51,4 +53,18 @@ TEST_F(LayoutTest, TheTableStartsEmptyWithFiveDollarsSelected) {
     EXPECT_EQ(Find<QComboBox>("cmbNeighb")->itemText(5), "6");
     EXPECT_EQ(TextColour(Find("lblChipColour(2)")), Qt::black);
     EXPECT_EQ(TextColour(Find("lblTable5")), Qt::black);
+}
+
+TEST(AppIconTest, EverySizeIsItsOwnDrawingOfARoundWheel) {
+    const QList<QSize> sizes = {{16, 16}, {24, 24},   {32, 32},  {48, 48},
+                                {64, 64}, {128, 128}, {256, 256}};
+    const QIcon icon = AppIcon();
+    for (const QSize size : sizes) {
+        const QImage image = icon.pixmap(size).toImage();
+        ASSERT_EQ(image.size(), size);
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << size.width(); // round, not square
+        EXPECT_EQ(qAlpha(image.pixel(size.width() / 2, size.height() / 2)), 255) << size.width();
+    }
+    // An image that failed to load is dropped, and a larger one scaled down in its place.
+    EXPECT_EQ(icon.availableSizes(), sizes);
 }

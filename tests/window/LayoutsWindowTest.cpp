@@ -1,43 +1,36 @@
 // Saved layouts at the table: saving under a name, the Layouts menu, placing
 // one as a single undoable step, two tables sharing the file, and a file that
 // cannot be read.
-#include "AnnouncedPresses.h"
+#include "PlayerPresses.h"
 
 #include "window/common/Picture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace {
 
+QDir Folder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
 QString LayoutsPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/layouts.txt");
+    return Folder().filePath(QStringLiteral("layouts.txt"));
 }
-
 QStringList MovedAside() {
-    return QFileInfo(LayoutsPath()).dir().entryList({QStringLiteral("layouts.txt.unreadable-*")});
+    return Folder().entryList({QStringLiteral("layouts.txt.unreadable-*")});
 }
 
-void RemoveLayoutFiles() {
-    QFile::remove(LayoutsPath());
-    for (const QString& name : MovedAside()) {
-        QFile::remove(QFileInfo(LayoutsPath()).dir().filePath(name));
-    }
-}
-
-// The file is gone before the table under test reads it, and after.
+// The file, and any copy moved aside, are gone before the table under test reads them, and after.
 struct CleanFile {
-    CleanFile() { RemoveLayoutFiles(); }
-    ~CleanFile() { RemoveLayoutFiles(); }
+    CleanFile() { Remove(); }
+    ~CleanFile() { Remove(); }
+    static void Remove() {
+        for (const QString& name : MovedAside() + QStringList{QStringLiteral("layouts.txt")}) {
+            QFile::remove(Folder().filePath(name));
+        }
+    }
 };
 
 class LayoutsTest : public CleanFile, public AnnouncedTest {
@@ -65,20 +58,12 @@ class LayoutsTest : public CleanFile, public AnnouncedTest {
         }
         return entries;
     }
-    // Stakes put straight on the layout, each counted in the bet.
-    void Lay(const Stakes& stakes) {
-        for (const auto& [spot, stake] : stakes) {
-            ShowStake(static_cast<std::int16_t>(spot), static_cast<std::int16_t>(stake), 0);
-            board.stateForTest().BetTotal += stake;
-            board.stateForTest().Balance -= stake;
-        }
-    }
     BoxLog boxes;
 };
 
 TEST_F(LayoutsTest, SavedLayoutsAreListedByNameWithTheirKeys) {
     const auto ownActions = board.actions().size();
-    Lay({{7, 10}});
+    Lay(board, {{7, 10}});
     QString offered;
     Save(board, QStringLiteral("Tier & \"zero\" / Вечер"), &offered);
     EXPECT_EQ(offered, "Layout 1");
@@ -108,10 +93,10 @@ TEST_F(LayoutsTest, AnEmptyTableIsNotSavedAndThePlayerIsTold) {
 // The $10 table refuses the 5 on spot 9: the 10 on spot 7 stays, and undo
 // takes the whole placement back, the stake that was there before kept.
 TEST_F(LayoutsTest, PlacingStopsAtTheFirstRefusalAndIsOneUndoStep) {
-    Lay({{7, 10}, {9, 5}, {11, 10}});
+    Lay(board, {{7, 10}, {9, 5}, {11, 10}});
     Save(board, QStringLiteral("three"));
     Find<QAction>("actClear")->trigger();
-    Lay({{7, 10}});
+    Lay(board, {{7, 10}});
     ClickOn("lblTable10");
     QApplication::setActiveWindow(&board);
     QTest::keyClick(&board, Qt::Key_1, Qt::ControlModifier); // the first layout's key
@@ -125,25 +110,24 @@ TEST_F(LayoutsTest, PlacingStopsAtTheFirstRefusalAndIsOneUndoStep) {
 
 // While the ball runs neither saving nor placing is offered, as with Rebet.
 TEST_F(LayoutsTest, SavingAndPlacingWaitForTheBall) {
-    Lay({{7, 10}});
+    Lay(board, {{7, 10}});
     Save(board, QStringLiteral("one"));
     const auto offered = [&] {
-        return Find<QAction>("actSaveLayout")->isEnabled() &&
-               Find<QAction>("actLayout(0)")->isEnabled();
+        return std::pair(ActionOf(board, "actSaveLayout")->isEnabled(),
+                         ActionOf(board, "actLayout(0)")->isEnabled());
     };
-    EXPECT_TRUE(offered());
+    EXPECT_EQ(offered(), std::pair(true, true));
     PressSpinHeld(board);
-    EXPECT_FALSE(Find<QAction>("actSaveLayout")->isEnabled());
-    EXPECT_FALSE(Find<QAction>("actLayout(0)")->isEnabled());
+    EXPECT_EQ(offered(), std::pair(false, false));
     RunBallOut(board);
-    EXPECT_TRUE(offered());
+    EXPECT_EQ(offered(), std::pair(true, true));
 }
 
 // Hovering a row marks that layout's numbers on the table, each row its own;
 // leaving the list or closing the window gives the table back as it was.
 TEST_F(LayoutsTest, HoveringALayoutInTheManageWindowPreviewsIt) {
-    for (const Stakes& stakes : {Stakes{{7, 10}}, Stakes{{40, 10}, {41, 10}}}) {
-        Lay(stakes);
+    for (const StakesBySpot& stakes : {StakesBySpot{{7, 10}}, StakesBySpot{{40, 10}, {41, 10}}}) {
+        Lay(board, stakes);
         Save(board, QStringLiteral("x"));
         Find<QAction>("actClear")->trigger();
     }
@@ -169,23 +153,11 @@ TEST_F(LayoutsTest, HoveringALayoutInTheManageWindowPreviewsIt) {
     EXPECT_EQ(Grab(), bare);
 }
 
-// Each table re-reads the file before it writes, so neither loses the other's.
-TEST_F(LayoutsTest, TwoTablesSavingInTurnKeepBoth) {
-    frmBoard other;
-    Lay({{7, 10}});
-    other.stateForTest().SpotStake.at(8) = 5;
-    Save(board, QStringLiteral("first"));
-    Save(other, QStringLiteral("second"));
-    Save(board, QStringLiteral("third"));
-    const frmBoard fresh;
-    EXPECT_EQ(Listed(fresh), (QStringList{"first|Ctrl+1", "second|Ctrl+2", "third|Ctrl+3"}));
-    EXPECT_EQ(Listed(board), Listed(fresh));
-}
-
-// Each button acts on the selected layout's id in the file as it is then, so
-// a layout another table saved meanwhile is kept; the menu follows each one.
+// Each button acts on the selected layout's id in the file as it is then, and
+// each save re-reads the file before it writes, so a layout another table
+// saved meanwhile is kept; the menu follows each one.
 TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
-    Lay({{7, 10}});
+    Lay(board, {{7, 10}});
     for (const char* name : {"a", "b", "c"}) {
         Save(board, QString::fromLatin1(name));
     }
@@ -207,9 +179,15 @@ TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
     Save(other, QStringLiteral("d"));
     press(0, "cmdDelete");
     EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
+    Save(other, QStringLiteral("e")); // the other table still lists a
+    Save(board, QStringLiteral("f")); // this one does not list e
+    const frmBoard fresh;
+    EXPECT_EQ(Listed(fresh),
+              (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4", "f|Ctrl+5"}));
     AnswerName(QStringLiteral("B & co"));
     press(0, "cmdRename");
-    EXPECT_EQ(Listed(board), (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
+    EXPECT_EQ(Listed(board),
+              (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4", "f|Ctrl+5"}));
     EXPECT_EQ(list->item(0)->text(), "B & co");
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -217,11 +195,7 @@ TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
 // Text the store reads, whose row is no layout: a stake-less row. (Files the
 // store itself cannot read are its own tests' business.)
 TEST_F(LayoutsTest, AFileOfMalformedLayoutsIsMovedAsideAndThePlayerToldOnce) {
-    QDir().mkpath(QFileInfo(LayoutsPath()).path());
-    QFile file(LayoutsPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("velmora layouts 1\nid\tname\nend 1\n");
-    file.close();
+    WriteFile(LayoutsPath(), "velmora layouts 1\nid\tname\nend 1\n");
     const frmBoard table;
     ASSERT_EQ(boxes.boxes().size(), 1U);
     EXPECT_TRUE(boxes.boxes()[0].text.contains("saved layouts"));

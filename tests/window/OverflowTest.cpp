@@ -1,8 +1,6 @@
 // Money that would wrap its 32 bits is reported, and the layout shows what was done.
 #include "PlayerPresses.h"
 
-#include <QPushButton>
-
 #include <limits>
 
 using OverflowTest = PlayerTest;

@@ -5,22 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QEnterEvent>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <QToolTip>
 
 #include <vector>
 
 // What one message box showed.
 struct SeenBox {
-    QString text;
-    QString title;
+    QString text, title;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QMessageBox::Icon icon = QMessageBox::Warning;
@@ -40,6 +41,11 @@ inline QString TipAt(QWidget& window, QPoint at) {
     return QToolTip::text();
 }
 
+// What a screen reader is told of a control.
+inline QString Accessible(QWidget* control, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(control)->text(text);
+}
+
 // Labels draw in WindowText, the boxes in Text.
 inline QColor TextColour(const QWidget* widget, QPalette::ColorRole role = QPalette::WindowText) {
     return widget->palette().color(role);
@@ -51,6 +57,22 @@ inline void ExpectTableMessage(const SeenBox& seen, const QString& text) {
     EXPECT_EQ(seen.title, "Velmora");
     EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+}
+
+// Replaces the box's text by typing, as the player does.
+inline void Type(QComboBox* box, const QString& text) {
+    box->lineEdit()->clear();
+    QTest::keyClicks(box->lineEdit(), text);
+}
+
+// The pointer comes onto a control (where it came in matters to no one), or leaves it.
+inline void Enter(QWidget* control) {
+    QEnterEvent enter{QPointF(), QPointF(), QPointF()};
+    QApplication::sendEvent(control, &enter);
+}
+inline void Leave(QWidget* control) {
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(control, &leave);
 }
 
 // Answers every modal message box while it lives (with OK, or the answer
@@ -120,4 +142,32 @@ class PlayerTest : public BoardTest {
     QString BetBox() { return Find<QLineEdit>("txtBetValue")->text(); }
     QString BalanceBox() { return Find<QLineEdit>("txtWinTotal")->text(); }
     int Stake(int spot) const { return board.state().SpotStake.at(spot); }
+};
+
+// Presses on the announced-bet buttons, with texts typed into the two boxes.
+class AnnouncedTest : public PlayerTest {
+  protected:
+    QComboBox* Cover() { return Find<QComboBox>("cmbNumber"); }
+    QComboBox* EitherSide() { return Find<QComboBox>("cmbNeighb"); }
+
+    // Presses and releases the button itself; it must lie in front where it is drawn.
+    QPushButton* PressButton(const char* name, Qt::MouseButton button) {
+        auto* control = Find<QPushButton>(name);
+        EXPECT_EQ(NameAt(control->geometry().center()), name);
+        QTest::mousePress(control, button);
+        QTest::mouseRelease(control, button);
+        EXPECT_FALSE(control->isDown()) << name;
+        return control;
+    }
+
+    void ExpectStakes(const StakesBySpot& expected) {
+        int total = 0;
+        for (int s = 0; s < kSpotCount; ++s) {
+            const auto it = expected.find(s);
+            const int stake = it == expected.end() ? 0 : it->second;
+            EXPECT_EQ(Stake(s), stake) << "spot " << s;
+            total += stake;
+        }
+        EXPECT_EQ(board.state().BetTotal, total);
+    }
 };

@@ -6,8 +6,6 @@
 
 #include "window/common/Twips.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QRegularExpression>
 
 #include <cstdlib>
@@ -73,7 +71,7 @@ class SoakTest : public ::testing::Test {
     // Undo, rebet, clear and double, as their keys would.
     void TriggerAnAction() {
         const char* names[] = {"actUndo", "actRebet", "actClear", "actDouble"};
-        board.findChild<QAction*>(names[Pick(4)])->trigger();
+        ActionOf(board, names[Pick(4)])->trigger();
     }
 
     // Outside settlement money only moves between the Balance and the stakes.

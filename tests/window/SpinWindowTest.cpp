@@ -2,8 +2,6 @@
 // then the history column and the cover box.
 #include "PlayerPresses.h"
 
-#include <QComboBox>
-
 using SpinWindowTest = PlayerTest;
 
 TEST_F(SpinWindowTest, WhileTheBallRunsNoInputReachesTheTable) {

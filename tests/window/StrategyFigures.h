@@ -6,13 +6,9 @@
 
 // The tester's inputs, kept apart from the simulator's header: that one and
 // the table window's cannot meet in one file (two types named SpinOutcome).
+// `progression` is the index in the progression list.
 struct TesterInputs {
-    int sessions;
-    int spins;
-    int bankroll;
-    int target;
-    int progression; // index in the progression list
-    int seed;
+    int sessions, spins, bankroll, target, progression, seed;
 };
 
 // The core's own figures for the table's layout, as the tester words them:

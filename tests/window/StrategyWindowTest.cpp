@@ -5,39 +5,27 @@
 #include "table/GameState.h"
 #include "window/strategy/frmStrategy.h"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSpinBox>
 
 namespace {
 
 class StrategyWindowTest : public BoardTest {
   protected:
-    // Straight 17, split 17/20 and red at the "$5" table, through the table's funnel.
-    void PlaceLayout() {
-        GameState& state = board.stateForTest();
-        for (const auto& [spot, stake] : {std::pair{91, 5}, {92, 10}, {153, 20}}) {
-            ASSERT_FALSE(
-                StakeTo(state, static_cast<std::int16_t>(spot), static_cast<std::int16_t>(stake)));
-        }
-        board.RedrawAllSpots();
-        board.RedrawTotals();
-    }
+    // Two inside spots and red at the "$5" table, each stake within its limits.
+    void PlaceLayout() { Lay(board, {{91, 5}, {92, 10}, {153, 20}}); }
     QWidget* Open() {
-        board.findChild<QAction*>("actStrategy")->trigger();
+        ActionOf(board, "actStrategy")->trigger();
         return board.findChild<QWidget*>("frmStrategy");
     }
     void Set(QWidget* tester, const TesterInputs& s) {
-        tester->findChild<QSpinBox*>("spnSessions")->setValue(s.sessions);
-        tester->findChild<QSpinBox*>("spnSessionSpins")->setValue(s.spins);
-        tester->findChild<QSpinBox*>("spnBankroll")->setValue(s.bankroll);
-        tester->findChild<QSpinBox*>("spnTarget")->setValue(s.target);
-        tester->findChild<QSpinBox*>("spnSeed")->setValue(s.seed);
+        for (const auto& [name, value] : {std::pair{"spnSessions", s.sessions},
+                                          {"spnSessionSpins", s.spins},
+                                          {"spnBankroll", s.bankroll},
+                                          {"spnTarget", s.target},
+                                          {"spnSeed", s.seed}}) {
+            tester->findChild<QSpinBox*>(name)->setValue(value);
+        }
         tester->findChild<QComboBox*>("cmbProgression")->setCurrentIndex(s.progression);
     }
     static QString Text(QWidget* tester, const char* name) {

@@ -1,10 +1,9 @@
 // The six actions around the table, the main window that lists them and the
 // statistics window.
-#include "AnnouncedPresses.h"
+#include "PlayerPresses.h"
 
 #include "window/board/MainWindow.h"
 
-#include <QAction>
 #include <QChartView>
 #include <QLineSeries>
 #include <QMenuBar>
@@ -65,10 +64,10 @@ TEST_F(ActionsTest, ARoundOfActionsAroundASpinByAction) {
     board.findChild<QTimer*>("tmrDelay")->setInterval(60'000);
     Trigger("actSpin");
     EXPECT_EQ(Enabled(), "0000000");
-    while (board.state().Spinning) {
-        board.tmrDelay_Timer();
-    }
+    EXPECT_FALSE(Find<QAction>("actAutoplay")->isEnabled()) << "not offered while the ball runs";
+    RunBallOut(board);
     EXPECT_EQ(Enabled(), "0111111");
+    EXPECT_TRUE(Find<QAction>("actAutoplay")->isEnabled());
     EXPECT_TRUE(summary->text().contains("Spins played: 1"));
     Trigger("actRebet");
     EXPECT_EQ(Find<QLabel>("lblChip(153)")->text(), "1000");

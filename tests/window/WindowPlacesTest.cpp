@@ -1,20 +1,13 @@
 #include "BoardFixture.h"
 
 #include "table/ScreenPlace.h"
-#include "window/board/frmBoard.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 
 #include <functional>
-#include <memory>
-#include <string>
 #include <tuple>
 
 namespace {
@@ -47,27 +40,29 @@ class WindowPlacesTest : public ::testing::TestWithParam<ExtraWindow> {
     QWidget* Extra(frmBoard& board) const {
         return board.findChild<QWidget*>(QLatin1String(GetParam().name));
     }
-    static void WritePlaces(const QByteArray& content) {
-        QDir().mkpath(QFileInfo(PlacesFile()).path());
-        QFile file(PlacesFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+    // Leaves the window at a place, closed, and opens it again at the next start.
+    // `applied`: the place as the window's own least size allowed it.
+    QRect ReopenedAfterLeaving(const QRect& left, QRect* applied = nullptr) const {
+        {
+            const auto board = Start();
+            QWidget* window = Opened(*board);
+            window->setGeometry(left);
+            if (applied) {
+                *applied = window->geometry();
+            }
+            window->close();
+        }
+        const auto board = Start();
+        EXPECT_EQ(Extra(*board), nullptr) << "closed before the exit, so not reopened";
+        return Opened(*board)->geometry();
     }
 };
 
 TEST_P(WindowPlacesTest, AWindowComesBackWhereItWasLeft) {
     QRect place;
-    {
-        const auto board = Start();
-        QWidget* window = Opened(*board);
-        window->setGeometry(140, 90, 470, 380);
-        place = window->geometry(); // as the window's own least size allows
-        window->close();
-    }
+    const QRect reopened = ReopenedAfterLeaving(QRect(140, 90, 470, 380), &place);
     ASSERT_EQ(place.topLeft(), QPoint(140, 90));
-    const auto board = Start();
-    EXPECT_EQ(Extra(*board), nullptr) << "closed before the exit, so not reopened";
-    EXPECT_EQ(Opened(*board)->geometry(), place);
+    EXPECT_EQ(reopened, place);
 }
 
 TEST_P(WindowPlacesTest, AWindowOpenAtTheExitOpensAgainAtTheStart) {
@@ -86,15 +81,9 @@ TEST_P(WindowPlacesTest, AWindowOpenAtTheExitOpensAgainAtTheStart) {
 }
 
 TEST_P(WindowPlacesTest, APlaceOffEveryScreenComesBackOntoTheScreen) {
-    {
-        const auto board = Start();
-        QWidget* window = Opened(*board);
-        window->setGeometry(QRect(9000, -4000, 400, 300)); // a monitor since unplugged
-        window->close();
-    }
-    const auto board = Start();
+    const QRect place =
+        ReopenedAfterLeaving(QRect(9000, -4000, 400, 300)); // a monitor since unplugged
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect place = Opened(*board)->geometry();
     // The offscreen screen is smaller than the statistics window may be, so
     // only the strip the player takes hold of is sure to be on it.
     EXPECT_TRUE(screen.contains(QRect(place.topLeft(), QSize(kGraspWidth, kGraspHeight))))
@@ -109,10 +98,10 @@ TEST_P(WindowPlacesTest, AnUnreadableFileLeavesTheDefaults) {
         key + "\\open=perhaps\n" + GetParam().name + "\\place=@Rect(a b c d)\n",
         key + "\\open=1x\n" + GetParam().name + "\\place=@Rect(10 10 0 0)\n",
     };
-    WritePlaces("");
+    WriteFile(PlacesFile(), "");
     const QPoint beside = Opened(*Start())->pos();
     for (const QByteArray& content : contents) {
-        WritePlaces(content);
+        WriteFile(PlacesFile(), content);
         const auto board = Start();
         EXPECT_EQ(Extra(*board), nullptr) << content.toStdString();
         EXPECT_EQ(Opened(*board)->pos(), beside) << content.toStdString();

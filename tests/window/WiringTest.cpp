@@ -1,6 +1,6 @@
 // Each control reaches its own rule: once per member of every kind of control.
 // The rules themselves are the core tests' business.
-#include "AnnouncedPresses.h"
+#include "PlayerPresses.h"
 
 #include "betting/AnnouncedBets.h"
 #include "window/common/Twips.h"
@@ -49,7 +49,7 @@ TEST_F(WiringTest, EachAnnouncedButtonPlacesItsOwnPatternAndTheRightPressTakesIt
     Type(EitherSide(), "2");
     for (const ButtonCase& button : kButtons) {
         SCOPED_TRACE(button.name);
-        Stakes expected;
+        StakesBySpot expected;
         for (const std::int16_t spot :
              AnnouncedSpots(board.state().catalogue, button.bet, "17", "2")) {
             expected[spot] += 5;

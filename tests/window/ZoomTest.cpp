@@ -6,28 +6,15 @@
 #include "window/board/MainWindow.h"
 #include "window/racetrack/TrackCell.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 
-#include <cmath>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
 constexpr int kSteps[] = {100, 125, 150, 175, 200, 250, 300};
-
-// By the actions, as the player steps: from wherever it is down to 100 %, then up.
-void ZoomTo(frmBoard& b, int percent) {
-    ActionOf(b, "actZoomReset")->trigger();
-    for (int i = 0; i < 7 && std::lround(b.Zoom() * 100) < percent; ++i) {
-        ActionOf(b, "actZoomIn")->trigger();
-    }
-    ASSERT_EQ(std::lround(b.Zoom() * 100), percent);
-}
 
 int Scaled(int pixels, double zoom) {
     return static_cast<int>(std::lround(pixels * zoom));
@@ -91,14 +78,15 @@ std::unique_ptr<RandomSource> Fixed() {
 
 class ZoomStepTest : public BoardTest, public ::testing::WithParamInterface<int> {
   protected:
+    ZoomStepTest() { reference.show(); }
     double zoom() const { return GetParam() / 100.0; }
-    BoxLog boxes; // a refused press would otherwise wait on its box
+    frmBoard reference{nullptr, Fixed()}; // opened before the zoom is stored: 100 %
+    BoxLog boxes;                         // a refused press would otherwise wait on its box
 };
 
 // Controls, a chip on the layout and the ball; chips and the ball are placed
 // by their middles, so their corners may round a pixel further.
 TEST_P(ZoomStepTest, TheTableTheMainWindowAndWhatLiesOnThemAreTheDesignedSizesScaled) {
-    frmBoard reference(nullptr, Fixed()); // opened before the zoom is stored: 100 %
     MainWindow main(Fixed());
     main.show();
     frmBoard& zoomed = *main.board();
@@ -127,12 +115,16 @@ TEST_P(ZoomStepTest, TheTableTheMainWindowAndWhatLiesOnThemAreTheDesignedSizesSc
     EXPECT_EQ(zoomed.findChild<QLabel*>("lblChip(69)")->text(), "5");
 }
 
+// The tip there, which reads the bet under the pointer, is the same too.
 TEST_P(ZoomStepTest, EachPressLandsWhereItLandsAt100) {
-    frmBoard reference(nullptr, Fixed()); // opened before the zoom is stored: 100 %
-    reference.show();
+    WaitForHelp(board);
+    WaitForHelp(reference);
     ZoomTo(board, GetParam());
     for (const PressPlace& place : kPlaces) {
         const QPointF at100(place.x / 15, place.y / 15);
+        const QString tip = TipAt(reference, at100.toPoint());
+        EXPECT_FALSE(tip.isEmpty()) << place.what;
+        EXPECT_EQ(TipAt(board, ScaledPoint(at100, zoom())), tip) << place.what;
         const std::string expected = ClickAt(reference, reference, at100.toPoint());
         ASSERT_EQ(expected.substr(0, expected.find(';')), place.target) << place.what;
         EXPECT_EQ(ClickAt(board, board, ScaledPoint(at100, zoom())), expected) << place.what;
@@ -141,8 +133,6 @@ TEST_P(ZoomStepTest, EachPressLandsWhereItLandsAt100) {
 }
 
 TEST_P(ZoomStepTest, TheRacetrackFollowsAndEachCellAnswersAsAt100) {
-    frmBoard reference(nullptr, Fixed());
-    reference.show();
     ActionOf(reference, "actRacetrack")->trigger();
     auto* track100 = reference.findChild<QWidget*>("frmRacetrack");
     ActionOf(board, "actRacetrack")->trigger();
@@ -240,16 +230,6 @@ TEST_F(ZoomTest, ANewTableOpensAtTheRememberedZoomWithTheGameAsDesigned) {
     // The game opens as ever: nothing staked, the $5 chip at the $5 table.
     const std::string outcome = ClickAt(next, next, ScaledPoint(QPointF(60, 195), 1.75));
     EXPECT_EQ(outcome, "imgBoard; " + SpotTitle(69) + " 5; chip 2, table 2, bet 5");
-}
-
-// The tip of the layout reads the bet under the pointer, as a press finds it.
-TEST_F(ZoomTest, TheLayoutTellsTheBetUnderThePointerAtAZoom) {
-    WaitForHelp(board);
-    const QPointF split(62, 210); // 17/20 at 100 %
-    const QString at100 = TipAt(board, split.toPoint());
-    ASSERT_TRUE(at100.startsWith("Split 17/20")) << at100.toStdString();
-    ZoomTo(board, 250);
-    EXPECT_EQ(TipAt(board, ScaledPoint(split, 2.5)), at100);
 }
 
 // The reading rule itself is the core's; here, that the table uses it.
