@@ -256,38 +256,34 @@ TEST_F(PracticeTest, ThePracticeWindowFollowsTheZoom) {
     EXPECT_EQ(again->minimumWidth(), narrowest);
 }
 
-TEST_F(PracticeTest, NameItLaysTheBetByItsButtonAndAnswersAtOnce) {
+// A right name by its key, then on the next task a wrong one by its button.
+TEST_F(PracticeTest, NameItLaysTheBetByItsButtonAndAWrongNameMarksBothBets) {
     frmPractice* window = Open(board, "actDrillName");
-    const NameTask* task = board.nameTaskForTest();
-    ASSERT_NE(task, nullptr);
-    EXPECT_EQ(board.state().SpotStake, task->bet.stakes) << "the press staked the task's bet";
-    EXPECT_EQ(board.state().TableIndex, task->bet.tableIndex);
-    EXPECT_EQ(board.state().ChipIndex, task->bet.chipIndex);
-    for (std::size_t c = 0; c < 4; ++c) {
-        EXPECT_TRUE(
-            Choice(window, c)->text().endsWith(QString::fromStdString(task->choices.at(c))));
+    for (const bool right : {true, false}) {
+        const NameTask task = *board.nameTaskForTest();
+        EXPECT_EQ(board.state().SpotStake, task.bet.stakes) << "the press staked the task's bet";
+        EXPECT_EQ(board.state().TableIndex, task.bet.tableIndex);
+        EXPECT_EQ(board.state().ChipIndex, task.bet.chipIndex);
+        for (std::size_t c = 0; c < 4; ++c) {
+            EXPECT_TRUE(
+                Choice(window, c)->text().endsWith(QString::fromStdString(task.choices.at(c))));
+        }
+        const std::size_t chosen = right ? task.right : (task.right + 1) % 4;
+        const QImage layout = Picture("imgBoard");
+        const QImage wheel = Picture("imgWheel");
+        right ? Press(window, static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(chosen)))
+              : QTest::mouseClick(Choice(window, chosen), Qt::LeftButton);
+        EXPECT_EQ(Text(window, "lblVerdict").toStdString(),
+                  CheckName(board.state().catalogue, task, chosen).text);
+        EXPECT_EQ(Text(window, "lblRight") + Text(window, "lblWrong"),
+                  right ? "Right: 1Wrong: 0" : "Right: 1Wrong: 1");
+        EXPECT_FALSE(Choice(window, 0)->isEnabled()) << "answered: the choices wait for Next";
+        EXPECT_EQ(window->findChild<QLabel*>("lblLegend")->isVisibleTo(window), !right);
+        EXPECT_EQ(Picture("imgBoard") != layout && Picture("imgWheel") != wheel, !right);
+        Press(window, static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(task.right)));
+        EXPECT_EQ(Text(window, "lblRight"), "Right: 1") << "answered already";
+        Press(window, Qt::Key_Escape);
     }
-    Press(window, static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(task->right)));
-    EXPECT_EQ(Text(window, "lblVerdict"), "Right: " + QString::fromStdString(task->bet.title));
-    EXPECT_EQ(Text(window, "lblRight"), "Right: 1");
-    EXPECT_FALSE(Choice(window, 0)->isEnabled()) << "answered: the choices wait for Next";
-}
-
-TEST_F(PracticeTest, AWrongNameNamesBothBetsAndMarksBothOnTheTable) {
-    frmPractice* window = Open(board, "actDrillName");
-    const NameTask task = *board.nameTaskForTest();
-    const std::size_t wrong = (task.right + 1) % 4;
-    const QImage layout = Picture("imgBoard");
-    const QImage wheel = Picture("imgWheel");
-    QTest::mouseClick(Choice(window, wrong), Qt::LeftButton);
-    EXPECT_EQ(Text(window, "lblVerdict").toStdString(),
-              CheckName(board.state().catalogue, task, wrong).text);
-    EXPECT_EQ(Text(window, "lblWrong"), "Wrong: 1");
-    EXPECT_TRUE(window->findChild<QLabel*>("lblLegend")->isVisibleTo(window));
-    EXPECT_NE(Picture("imgBoard"), layout);
-    EXPECT_NE(Picture("imgWheel"), wheel);
-    Press(window, static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(task.right))); // answered
-    EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
 }
 
 // Enter and Check both check the typed sum; what is no sum is asked again uncounted.
