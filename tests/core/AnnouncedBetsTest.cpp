@@ -26,14 +26,9 @@ Spots Placed(AnnouncedBet bet, const std::string& cover = "", const std::string&
     return AnnouncedSpots(table.catalogue, bet, cover, neighb);
 }
 
-struct FixedCase {
-    AnnouncedBet bet;
-    Spots spots;
-};
-
 // The published patterns, which no typed text changes.
 TEST(AnnouncedSpots, FixedPatternsIgnoreTheBoxes) {
-    const std::vector<FixedCase> cases = {
+    const std::vector<std::pair<AnnouncedBet, Spots>> cases = {
         {Tier, {27, 44, 61, 94, 113, 137}},
         {Orphns, {7, 29, 63, 75, 133}},
         {Grande, {4, 4, 25, 53, 77, 85, 110, 110, 135}},
@@ -47,10 +42,9 @@ TEST(AnnouncedSpots, FixedPatternsIgnoreTheBoxes) {
         {Qtr3, {21, 95, 67, 131, 7, 81, 57, 127, 35}},
         {Qtr4, {91, 71, 117, 31, 115, 47, 141, 11, 105}},
     };
-    for (const FixedCase& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.bet));
-        EXPECT_EQ(Placed(c.bet), c.spots);
-        EXPECT_EQ(Placed(c.bet, "abc", "99999"), c.spots);
+    for (const auto& [bet, spots] : cases) {
+        EXPECT_EQ(Placed(bet), spots) << static_cast<int>(bet);
+        EXPECT_EQ(Placed(bet, "abc", "99999"), spots) << static_cast<int>(bet);
     }
 }
 

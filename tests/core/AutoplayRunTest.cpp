@@ -1,9 +1,8 @@
-// Autoplay's rules: the layout brought to a multiple of its base, the stop
-// rules and the run's count and progression.
+// Autoplay's run: its stop rules, its count and its progression (the layout
+// brought to a multiple of its base is with the other layout actions).
 #include "StakedTable.h"
 
 #include "strategy/AutoplayRun.h"
-#include "table/Money.h"
 
 #include <gtest/gtest.h>
 
@@ -11,60 +10,6 @@
 #include <vector>
 
 namespace {
-
-using namespace table;
-using namespace chip;
-using enum RefusalKind;
-struct MultipleCase {
-    const char* name;
-    Stakes base;
-    Stakes before; // on the layout, each drawn with the $1 chip
-    std::int16_t table;
-    std::int64_t multiple;
-    Stakes after;
-    std::optional<Refusal> refusal;
-};
-
-// clang-format off
-const std::vector<MultipleCase> kMultipleCases = {
-    {"RaisesEverySpotToItsMultiple", {{7, 5}, {153, 20}}, {}, kFive, 2, {{7, 10}, {153, 40}}, {}},
-    {"LowersAHigherStakeUntestedThoughTheTableWouldRefuseIt", {{7, 5}}, {{7, 20}}, kTen, 1, {{7, 5}}, {}},
-    {"ClearsASpotThatIsNotInTheBase", {{7, 5}}, {{7, 5}, {9, 10}}, kFive, 1, {{7, 5}}, {}},
-    {"LowersFirstThenStopsAtTheFirstRaiseRefused", {{7, 5}, {9, 60}, {11, 5}}, {{11, 20}}, kFive, 2, {{7, 10}, {11, 10}}, Refusal{Maximum, 100}},
-    {"TestsTheMultipleOfTheSelectedTable", {{7, 5}}, {}, kTen, 1, {}, Refusal{Multiple, 10}},
-    {"LeavesASpotAtItsTargetAsItIs", {{7, 5}, {9, 10}}, {{7, 5}}, kTen, 1, {{7, 5}, {9, 10}}, {}},
-};
-// clang-format on
-
-// Money only moves between Balance and Bet; a raised spot shows the chip in
-// hand, a lowered or untouched one keeps its marker.
-TEST(StakeToMultiple, BringsTheLayoutToTheMultipleOfItsBase) {
-    for (const MultipleCase& c : kMultipleCases) {
-        SCOPED_TRACE(c.name);
-        GameState state = TableWith(c.before, c.table, 1000);
-        SelectChip(state, k25);
-        const LayoutRun run = StakeToMultiple(state, Layout(c.base), c.multiple);
-        EXPECT_EQ(run.refusal, c.refusal);
-        EXPECT_EQ(state.SpotStake, Layout(c.after));
-        EXPECT_EQ(state.BetTotal, StakeSum(state));
-        EXPECT_EQ(state.Balance + state.BetTotal, 1000);
-        ExpectMarkers(state, c.before, c.after, k25);
-    }
-}
-
-TEST(StakeToMultiple, ReportsAStakeTooLargeForSixteenBitsAsAnOverflow) {
-    GameState state = StartedTable();
-    EXPECT_THROW(StakeToMultiple(state, Layout({{7, 20'000}}), 2), MoneyOverflow);
-    EXPECT_EQ(state.SpotStake.at(7), 0);
-    EXPECT_EQ(state.Balance, 0);
-}
-
-TEST(StakeToMultiple, DoesNothingWhileTheBallRuns) {
-    GameState state = StartedTable();
-    state.Spinning = true;
-    EXPECT_TRUE(StakeToMultiple(state, Layout({{7, 5}}), 1).changed.empty());
-    EXPECT_EQ(state.SpotStake.at(7), 0);
-}
 
 struct Played {
     std::int32_t change;  // of Balance + Bet over the spin

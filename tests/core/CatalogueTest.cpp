@@ -8,16 +8,15 @@
 
 namespace {
 
-class CatalogueTest : public ::testing::Test {
-  protected:
-    void SetUp() override { InitChipArrays(catalogue); }
-
-    Catalogue catalogue;
-};
+const Catalogue catalogue = [] {
+    Catalogue c;
+    InitChipArrays(c);
+    return c;
+}();
 
 // Every spot against the layout's geometry: its numbers, hence its payout and
 // its entries in the cover list, which must be sorted by number, then spot.
-TEST_F(CatalogueTest, EverySpotCoversAndPaysWhatTheLayoutShows) {
+TEST(Catalogue, EverySpotCoversAndPaysWhatTheLayoutShows) {
     int k = 0;
     for (int n = 0; n < kNumberCount; ++n) {
         EXPECT_EQ(catalogue.NumberFirstCover.at(n), k) << "number " << n;
@@ -35,7 +34,7 @@ TEST_F(CatalogueTest, EverySpotCoversAndPaysWhatTheLayoutShows) {
     }
 }
 
-TEST_F(CatalogueTest, PocketsColoursAndChips) {
+TEST(Catalogue, PocketsColoursAndChips) {
     for (int p = 0; p < kPocketCount; ++p) {
         EXPECT_EQ(catalogue.WheelPocket[0].at(p), oracle::kWheel.at(p)) << "pocket " << p;
         EXPECT_EQ(catalogue.WheelPocket[1].at(p), oracle::StraightUp(oracle::kWheel.at(p)))
@@ -49,7 +48,7 @@ TEST_F(CatalogueTest, PocketsColoursAndChips) {
 }
 
 // Inside chips: six places across (180 to 1680), a row of places every 225 down.
-TEST_F(CatalogueTest, ChipMarkersLieOnTheirSpots) {
+TEST(Catalogue, ChipMarkersLieOnTheirSpots) {
     const std::vector<std::pair<std::int16_t, TwipPoint>> outside = {
         {0, {780, 120}},     {145, {180, 5970}},  {146, {780, 5970}},  {147, {1380, 5970}},
         {148, {1980, 1245}}, {149, {1980, 3045}}, {150, {1980, 4845}}, {151, {2580, 795}},

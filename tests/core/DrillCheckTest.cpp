@@ -82,97 +82,70 @@ TEST(PlaceCheck, MissingPiecesAreMarkedOnTheirNumbers) {
 }
 
 TEST(PlaceCheck, AButtonPressIsWrongWhateverTheLayout) {
-    EXPECT_FALSE(ButtonPressedVerdict().right);
+    const PlaceVerdict v = ButtonPressedVerdict();
+    EXPECT_FALSE(v.right);
+    EXPECT_EQ(v.text, "Wrong: this bet is to be built by hand, chip by chip, not with its button");
 }
 
 struct PayCase {
     const char* name;
     std::int16_t number;
     std::int32_t total;
-    std::vector<std::string> lines;
+    std::vector<std::string> lines; // in spot order
 };
 
-class PayCheck : public testing::TestWithParam<PayCase> {};
-
-// 10 on straight 17, 5 on black and 20 on split 17/20 (17 and 20 are both black).
-TEST_P(PayCheck, PaysEveryCoveringSpotAndLeavesTheStakes) {
-    const GameState table = StartedTable();
+// 10 on straight 17, 20 on split 17/20 and 5 on black (17 and 20 are both
+// black): the sum, the lines of a wrong answer's breakdown, and the answers.
+TEST(PayCheck, PaysEveryCoveringSpotAndJudgesTheTypedSum) {
+    // clang-format off
+    const std::vector<PayCase> cases = {
+        {"17 wins all three", 17, 695, {"straight 17: 35 x $10 = $350", "split 17/20: 17 x $20 = $340", "black: 1 x $5 = $5"}},
+        {"20 wins the split and black", 20, 345, {"split 17/20: 17 x $20 = $340", "black: 1 x $5 = $5"}},
+        {"red 5 wins nothing", 5, 0, {}},
+        {"zero wins nothing", 0, 0, {}},
+    };
+    // clang-format on
     Stakes stakes{};
     stakes.at(SpotCovering({17})) = 10;
     stakes.at(kBlackSpot) = 5;
     stakes.at(SpotCovering({17, 20})) = 20;
-    const PayBreakdown pay = PaySum(table.catalogue, stakes, GetParam().number);
-    EXPECT_EQ(pay.total, GetParam().total);
-    std::vector<std::string> lines;
-    std::transform(pay.lines.begin(), pay.lines.end(), std::back_inserter(lines),
-                   [](const PayLine& l) { return l.text; });
-    std::sort(lines.begin(), lines.end());
-    EXPECT_EQ(lines, GetParam().lines);
-    EXPECT_TRUE(CheckPay(pay, GetParam().total));
-    EXPECT_FALSE(CheckPay(pay, GetParam().total + 10));
+    for (const PayCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PayBreakdown pay = PaySum(StartedTable().catalogue, stakes, c.number);
+        EXPECT_EQ(pay.total, c.total);
+        std::string breakdown = "Wrong: not $350 but $" + std::to_string(c.total);
+        ASSERT_EQ(pay.lines.size(), c.lines.size());
+        for (std::size_t i = 0; i < c.lines.size(); ++i) {
+            EXPECT_EQ(pay.lines.at(i).text, c.lines.at(i));
+            breakdown += "\n" + c.lines.at(i);
+        }
+        EXPECT_TRUE(CheckPay(pay, c.total));
+        EXPECT_FALSE(CheckPay(pay, c.total + 10));
+        const PayVerdict right = CheckPayAnswer(pay, "$" + std::to_string(c.total));
+        EXPECT_TRUE(right.counted && right.right);
+        EXPECT_EQ(right.text, "Right: $" + std::to_string(c.total));
+        const PayVerdict wrong = CheckPayAnswer(pay, "350");
+        EXPECT_TRUE(wrong.counted && !wrong.right);
+        EXPECT_EQ(wrong.text, breakdown);
+        const PayVerdict none = CheckPayAnswer(pay, "six hundred");
+        EXPECT_FALSE(none.counted || none.right);
+        EXPECT_EQ(none.text, "Type the sum in whole dollars, for example 175");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExample, PayCheck,
-    testing::Values(PayCase{"17_wins_all_three",
-                            17,
-                            695,
-                            {"black: 1 x $5 = $5", "split 17/20: 17 x $20 = $340",
-                             "straight 17: 35 x $10 = $350"}},
-                    PayCase{"20_wins_the_split_and_black",
-                            20,
-                            345,
-                            {"black: 1 x $5 = $5", "split 17/20: 17 x $20 = $340"}},
-                    PayCase{"red_5_wins_nothing", 5, 0, {}},
-                    PayCase{"zero_wins_nothing", 0, 0, {}}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-struct AmountCase {
-    const char* name;
-    const char* typed;
-    std::optional<std::int64_t> amount;
-};
-
-class AmountRead : public testing::TestWithParam<AmountCase> {};
-
-TEST_P(AmountRead, TakesWholeDollarsOnly) {
-    EXPECT_EQ(ReadAmount(GetParam().typed), GetParam().amount);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Typed, AmountRead,
-    testing::Values(
-        AmountCase{"plain", "695", 695}, AmountCase{"with_dollar", "$695", 695},
-        AmountCase{"blanks_around", "  345 ", 345}, AmountCase{"zero", "0", 0},
-        AmountCase{"empty", "", std::nullopt}, AmountCase{"blanks_only", "   ", std::nullopt},
-        AmountCase{"dollar_only", "$", std::nullopt}, AmountCase{"word", "lots", std::nullopt},
-        AmountCase{"negative", "-5", std::nullopt}, AmountCase{"cents", "12.50", std::nullopt},
-        AmountCase{"separator", "1,000", std::nullopt},
-        AmountCase{"blank_inside", "3 45", std::nullopt},
-        AmountCase{"twelve_digits", "999999999999", 999999999999},
-        AmountCase{"thirteen_digits", "9999999999999", std::nullopt}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-// 10 on straight 17 and 20 on split 17/20: 17 wins 350 + 340.
-PayBreakdown SeventeenWins() {
-    Stakes stakes{};
-    stakes.at(SpotCovering({17})) = 10;
-    stakes.at(SpotCovering({17, 20})) = 20;
-    return PaySum(StartedTable().catalogue, stakes, 17);
-}
-
-TEST(PayAnswer, RightWrongAndNoAmount) {
-    const PayBreakdown sum = SeventeenWins();
-    const PayVerdict right = CheckPayAnswer(sum, "$690");
-    EXPECT_TRUE(right.counted && right.right);
-    EXPECT_EQ(right.text, "Right: $690");
-    const PayVerdict wrong = CheckPayAnswer(sum, "350");
-    EXPECT_TRUE(wrong.counted);
-    EXPECT_FALSE(wrong.right);
-    EXPECT_EQ(wrong.text, "Wrong: not $350 but $690\nstraight 17: 35 x $10 = $350\n"
-                          "split 17/20: 17 x $20 = $340");
-    const PayVerdict none = CheckPayAnswer(sum, "six hundred");
-    EXPECT_FALSE(none.counted || none.right);
+// Whole dollars only: a dollar sign and blanks around are allowed.
+TEST(AmountRead, TakesWholeDollarsOnly) {
+    // clang-format off
+    const std::vector<std::pair<const char*, std::optional<std::int64_t>>> cases = {
+        {"695", 695}, {"$695", 695}, {"  345 ", 345}, {"0", 0}, {"999999999999", 999999999999},
+        {"", std::nullopt}, {"   ", std::nullopt}, {"$", std::nullopt}, {"lots", std::nullopt},
+        {"-5", std::nullopt}, {"12.50", std::nullopt}, {"1,000", std::nullopt},
+        {"3 45", std::nullopt}, {"9999999999999", std::nullopt},
+    };
+    // clang-format on
+    for (const auto& [typed, amount] : cases) {
+        EXPECT_EQ(ReadAmount(typed), amount) << '"' << typed << '"';
+    }
 }
 
 // Neighbours of 17, 2 either side (2, 25, 17, 34, 6 straight up) against the

@@ -1,8 +1,78 @@
+// The drills' levels and the progress record: the pass mark, the tallies,
+// and the rows the record is kept in.
 #include "practice/DrillProgress.h"
+#include "practice/DrillLevels.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
+
+TEST(PassMark, NeedsTwentyAnswersAndTheLevelsShareOfTheLatestTwenty) {
+    struct MarkCase {
+        const char* name;
+        int level, answered;
+        int counted; // of the latest 20, the newest ones
+        bool passed;
+    };
+    // clang-format off
+    const MarkCase cases[] = {
+        {"level1_14_of_20_is_70_percent", 1, 20, 14, true},
+        {"level1_13_of_20_falls_short", 1, 20, 13, false},
+        {"level1_all_right_but_only_19_answered", 1, 19, 19, false},
+        {"level2_17_of_20_is_85_percent", 2, 40, 17, true},
+        {"level2_16_of_20_falls_short", 2, 40, 16, false},
+        {"level3_19_of_20_is_95_percent", 3, 25, 19, true},
+        {"level3_18_of_20_falls_short", 3, 25, 18, false},
+        {"level4_needs_all_20_for_98_percent", 4, 20, 20, true},
+        {"level4_19_of_20_falls_short", 4, 20, 19, false},
+    };
+    // clang-format on
+    for (const MarkCase& c : cases) {
+        std::vector<bool> latest(kMarkWindow, false);
+        std::fill(latest.end() - c.counted, latest.end(), true);
+        EXPECT_EQ(LevelPassed(c.level, c.answered, latest), c.passed) << c.name;
+    }
+    std::vector<bool> latest(kMarkWindow, true);
+    latest.insert(latest.begin(), 30, false); // an old bad run no longer counts
+    EXPECT_TRUE(LevelPassed(4, 50, latest));
+    latest.push_back(false);
+    EXPECT_FALSE(LevelPassed(4, 51, latest));
+}
+
+TEST(PassMark, AnAnswerCountsOnlyWhenRightAndInTime) {
+    struct TimeCase {
+        const char* name;
+        int level;
+        bool right;
+        int ms;
+        bool counts;
+    };
+    // clang-format off
+    const TimeCase cases[] = {
+        {"level1_has_no_time_limit", 1, true, 600'000, true},
+        {"a_wrong_answer_never_counts", 1, false, 100, false},
+        {"level2_at_30_s", 2, true, 30'000, true},
+        {"level2_past_30_s", 2, true, 30'001, false},
+        {"level3_at_15_s", 3, true, 15'000, true},
+        {"level3_past_15_s", 3, true, 15'001, false},
+        {"level4_at_10_s", 4, true, 10'000, true},
+        {"level4_past_10_s", 4, true, 10'001, false},
+    };
+    // clang-format on
+    for (const TimeCase& c : cases) {
+        EXPECT_EQ(CountsTowardMark(c.level, c.right, c.ms), c.counts) << c.name;
+    }
+}
+
+TEST(LevelUnlock, EachLevelOpensWhenTheOneBeforeIsPassed) {
+    EXPECT_TRUE(LevelUnlocked(1, {}));
+    EXPECT_FALSE(LevelUnlocked(2, {}));
+    EXPECT_TRUE(LevelUnlocked(2, {true}));
+    EXPECT_FALSE(LevelUnlocked(3, {true, false}));
+    EXPECT_TRUE(LevelUnlocked(4, {false, true, true}));
+}
 
 DrillAnswer Answer(bool right, int ms, int level = 2, AnnouncedBet bet = AnnouncedBet::Tier) {
     return {Drill::PayIt, level, bet, right, ms, {}};
@@ -20,32 +90,30 @@ struct TallyCase {
     std::int64_t averageMs;
 };
 
-class Tally : public testing::TestWithParam<TallyCase> {};
-
-TEST_P(Tally, CountsStreaksAndTime) {
-    DrillProgress p;
-    for (const Step& s : GetParam().steps) {
-        ApplyAnswer(p, Answer(s.right, s.ms));
+TEST(Tally, CountsStreaksAndTime) {
+    // clang-format off
+    const TallyCase cases[] = {
+        {"one_right", {{true, 4000}}, 1, 0, 1, 1, 4000},
+        {"one_wrong", {{false, 2000}}, 0, 1, 0, 0, 2000},
+        {"a_wrong_answer_breaks_the_streak", {{true, 1000}, {true, 2000}, {false, 3000}, {true, 6000}}, 3, 1, 2, 1, 3000},
+        {"the_best_streak_outlives_a_shorter_one", {{true, 10}, {false, 10}, {true, 10}, {true, 10}, {true, 10}}, 4, 1, 3, 3, 10},
+    };
+    // clang-format on
+    for (const TallyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        DrillProgress p;
+        for (const Step& s : c.steps) {
+            ApplyAnswer(p, Answer(s.right, s.ms));
+        }
+        const LevelProgress& l = p.levels.at({Drill::PayIt, 2});
+        EXPECT_EQ(l.tasks, static_cast<int>(c.steps.size()));
+        EXPECT_EQ(l.right, c.right);
+        EXPECT_EQ(l.wrong, c.wrong);
+        EXPECT_EQ(l.bestStreak, c.best);
+        EXPECT_EQ(l.streak, c.streak);
+        EXPECT_EQ(AverageMs(l), c.averageMs);
     }
-    const LevelProgress& l = p.levels.at({Drill::PayIt, 2});
-    EXPECT_EQ(l.tasks, static_cast<int>(GetParam().steps.size()));
-    EXPECT_EQ(l.right, GetParam().right);
-    EXPECT_EQ(l.wrong, GetParam().wrong);
-    EXPECT_EQ(l.bestStreak, GetParam().best);
-    EXPECT_EQ(l.streak, GetParam().streak);
-    EXPECT_EQ(AverageMs(l), GetParam().averageMs);
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Answers, Tally,
-    testing::Values(
-        TallyCase{"one_right", {{true, 4000}}, 1, 0, 1, 1, 4000},
-        TallyCase{"one_wrong", {{false, 2000}}, 0, 1, 0, 0, 2000},
-        TallyCase{"a_wrong_answer_breaks_the_streak", {{true, 1000}, {true, 2000}, {false, 3000}, {true, 6000}}, 3, 1, 2, 1, 3000},
-        TallyCase{"the_best_streak_outlives_a_shorter_one", {{true, 10}, {false, 10}, {true, 10}, {true, 10}, {true, 10}}, 4, 1, 3, 3, 10}),
-    [](const auto& row) { return std::string(row.param.name); });
-// clang-format on
 
 TEST(Progress, TwentyQuickRightAnswersPassAndUnlockTheNextLevel) {
     DrillProgress p;
@@ -117,38 +185,31 @@ TEST(ProgressFile, RowsOfUnknownKindsAreSkipped) {
     EXPECT_EQ(p->levels.at({Drill::PayIt, 2}).tasks, 1);
 }
 
-struct BadRow {
-    const char* name;
-    std::vector<std::string> row;
-};
-
-class MalformedRow : public testing::TestWithParam<BadRow> {};
-
 // An answer is then not recorded: the file is left as it is, for the store to move aside.
-TEST_P(MalformedRow, MakesTheWholeFileUnreadable) {
-    StoredRecords records = ProgressRecords({});
-    records.rows.push_back(GetParam().row);
-    EXPECT_EQ(ReadProgress(records), std::nullopt);
-    const StoredRecords before = records;
-    EXPECT_FALSE(RecordAnswer(records, Answer(true, 1000)));
-    EXPECT_EQ(records, before);
+TEST(ProgressFile, AnyMalformedRowMakesTheWholeFileUnreadable) {
+    // clang-format off
+    const std::vector<std::pair<const char*, std::vector<std::string>>> cases = {
+        {"letters_for_tasks", {"level", "pay", "2", "x", "1", "0", "1", "1", "500", "1", "0"}},
+        {"negative_tasks", {"level", "pay", "2", "-1", "1", "0", "1", "1", "500", "1", "0"}},
+        {"trailing_junk", {"level", "pay", "2", "1", "1", "0", "1", "1", "500ms", "1", "0"}},
+        {"empty_number", {"level", "pay", "2", "", "1", "0", "1", "1", "500", "1", "0"}},
+        {"level_five", {"level", "pay", "5", "1", "1", "0", "1", "1", "500", "1", "0"}},
+        {"unknown_drill", {"level", "spin", "2", "1", "1", "0", "1", "1", "500", "1", "0"}},
+        {"outcomes_not_ones_and_zeros", {"level", "pay", "2", "1", "1", "0", "1", "1", "500", "1a", "0"}},
+        {"too_few_fields", {"level", "pay", "2", "1"}},
+        {"unknown_bet", {"bet", "place", "1", "Jackpot", "1", "1"}},
+        {"spot_past_the_layout", {"missed", "place", "1", "Tier", "157", "1"}},
+    };
+    // clang-format on
+    for (const auto& [name, row] : cases) {
+        SCOPED_TRACE(name);
+        StoredRecords records = ProgressRecords({});
+        records.rows.push_back(row);
+        EXPECT_EQ(ReadProgress(records), std::nullopt);
+        const StoredRecords before = records;
+        EXPECT_FALSE(RecordAnswer(records, Answer(true, 1000)));
+        EXPECT_EQ(records, before);
+    }
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Rows, MalformedRow,
-    testing::Values(
-        BadRow{"letters_for_tasks", {"level", "pay", "2", "x", "1", "0", "1", "1", "500", "1", "0"}},
-        BadRow{"negative_tasks", {"level", "pay", "2", "-1", "1", "0", "1", "1", "500", "1", "0"}},
-        BadRow{"trailing_junk", {"level", "pay", "2", "1", "1", "0", "1", "1", "500ms", "1", "0"}},
-        BadRow{"empty_number", {"level", "pay", "2", "", "1", "0", "1", "1", "500", "1", "0"}},
-        BadRow{"level_five", {"level", "pay", "5", "1", "1", "0", "1", "1", "500", "1", "0"}},
-        BadRow{"unknown_drill", {"level", "spin", "2", "1", "1", "0", "1", "1", "500", "1", "0"}},
-        BadRow{"outcomes_not_ones_and_zeros", {"level", "pay", "2", "1", "1", "0", "1", "1", "500", "1a", "0"}},
-        BadRow{"too_few_fields", {"level", "pay", "2", "1"}},
-        BadRow{"unknown_bet", {"bet", "place", "1", "Jackpot", "1", "1"}},
-        BadRow{"spot_past_the_layout", {"missed", "place", "1", "Tier", "157", "1"}}),
-    [](const auto& row) { return std::string(row.param.name); });
-// clang-format on
 
 } // namespace

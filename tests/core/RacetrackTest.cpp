@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -18,21 +20,6 @@ struct SectorRow {
     std::vector<PocketArc> arcs;
 };
 
-class SectorTest : public ::testing::TestWithParam<SectorRow> {
-  protected:
-    GameState state = StartedTable();
-};
-
-TEST_P(SectorTest, CoversTheNumbersOfItsPatternOnItsOwnArcs) {
-    const SectorRow& row = GetParam();
-    std::set<int> numbers;
-    for (const int pocket : SectorPockets(state.catalogue, row.bet)) {
-        numbers.insert(kWheel.at(pocket));
-    }
-    EXPECT_EQ(numbers, row.numbers);
-    EXPECT_EQ(SectorArcs(state.catalogue, row.bet), row.arcs);
-}
-
 // clang-format off
 const SectorRow kSectors[] = {
     {"TierIsTheTwelveOppositeZero", AnnouncedBet::Tier, {5, 8, 10, 11, 13, 16, 23, 24, 27, 30, 33, 36}, {{11, 12}}},
@@ -42,8 +29,18 @@ const SectorRow kSectors[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Racetrack, SectorTest, ::testing::ValuesIn(kSectors),
-                         [](const auto& row) { return std::string(row.param.name); });
+TEST(Racetrack, ASectorCoversTheNumbersOfItsPatternOnItsOwnArcs) {
+    const GameState state = StartedTable();
+    for (const SectorRow& row : kSectors) {
+        SCOPED_TRACE(row.name);
+        std::set<int> numbers;
+        for (const int pocket : SectorPockets(state.catalogue, row.bet)) {
+            numbers.insert(kWheel.at(pocket));
+        }
+        EXPECT_EQ(numbers, row.numbers);
+        EXPECT_EQ(SectorArcs(state.catalogue, row.bet), row.arcs);
+    }
+}
 
 TEST(Racetrack, TierOrphansAndGrandeShareNoPocketAndCoverTheWheel) {
     const GameState state = StartedTable();
@@ -86,39 +83,23 @@ TEST(Racetrack, PocketCellsTileTheOvalClockwiseFromTheLeftEnd) {
     EXPECT_LT(OnOval(PocketSpan(5).middle(), 300.0, 100.0).y, 0.0);
 }
 
-struct MoveRow {
-    int stop, steps, reached;
-};
-
-class MoveStopTest : public ::testing::TestWithParam<MoveRow> {};
-
-TEST_P(MoveStopTest, ArrowsGoRoundTheirOwnRing) {
-    EXPECT_EQ(MoveStop(GetParam().stop, GetParam().steps), GetParam().reached);
+// Stop, steps, the stop reached: the pockets and the sectors are rings of their own.
+TEST(Racetrack, ArrowsGoRoundTheirOwnRing) {
+    const std::vector<std::array<int, 3>> moves = {
+        {0, 1, 1}, {0, -1, 36}, {36, 1, 0}, {17, -1, 16}, {37, -1, 40}, {40, 1, 37}, {38, 1, 39}};
+    for (const auto& [stop, steps, reached] : moves) {
+        EXPECT_EQ(MoveStop(stop, steps), reached) << stop << " " << steps;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Racetrack, MoveStopTest,
-                         ::testing::Values(MoveRow{0, 1, 1}, MoveRow{0, -1, 36}, MoveRow{36, 1, 0},
-                                           MoveRow{17, -1, 16}, MoveRow{37, -1, 40},
-                                           MoveRow{40, 1, 37}, MoveRow{38, 1, 39}));
-
-struct EitherSideRow {
-    const char* text;
-    int delta, count;
-};
-
-class SteppedEitherSideTest : public ::testing::TestWithParam<EitherSideRow> {};
-
-TEST_P(SteppedEitherSideTest, StaysWithinTheBoxList) {
-    EXPECT_EQ(SteppedEitherSide(GetParam().text, GetParam().delta), GetParam().count)
-        << '"' << GetParam().text << "\" " << GetParam().delta;
+// The count either side steps within the box's list, 1 to 6, from whatever it holds.
+TEST(Racetrack, SteppedEitherSideStaysWithinTheBoxList) {
+    const std::vector<std::tuple<const char*, int, int>> steps = {
+        {"2", 1, 3},  {"2", -1, 1},   {"6", 1, 6},  {"1", -1, 1}, {"", 1, 2},
+        {"0", -1, 1}, {" 3.5", 1, 5}, {"9", -1, 5}, {"-4", 1, 2}, {"99999", 1, 2}};
+    for (const auto& [text, delta, count] : steps) {
+        EXPECT_EQ(SteppedEitherSide(text, delta), count) << '"' << text << "\" " << delta;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Racetrack, SteppedEitherSideTest,
-                         ::testing::Values(EitherSideRow{"2", 1, 3}, EitherSideRow{"2", -1, 1},
-                                           EitherSideRow{"6", 1, 6}, EitherSideRow{"1", -1, 1},
-                                           EitherSideRow{"", 1, 2}, EitherSideRow{"0", -1, 1},
-                                           EitherSideRow{" 3.5", 1, 5}, EitherSideRow{"9", -1, 5},
-                                           EitherSideRow{"-4", 1, 2},
-                                           EitherSideRow{"99999", 1, 2}));
 
 } // namespace

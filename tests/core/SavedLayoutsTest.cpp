@@ -1,5 +1,6 @@
 // Saved layouts: the rows they are kept in, the changes applied to rows as
-// another Velmora may have left them, and placing one on the table.
+// another Velmora may have left them, and the numbers one covers (adding one
+// to the table is with the other layout actions).
 #include "StakedTable.h"
 
 #include "betting/SavedLayouts.h"
@@ -8,8 +9,6 @@
 
 namespace {
 
-using namespace table;
-using enum RefusalKind;
 using Row = std::vector<std::string>;
 
 StoredRecords Records(std::vector<Row> rows) {
@@ -124,40 +123,6 @@ TEST(SavedLayouts, NewIdsAreHexAndNeverOneAlreadyTaken) {
     EXPECT_EQ(next, 3U);
     EXPECT_FALSE(HasStake(Layout({})));
     EXPECT_TRUE(HasStake(Layout({{156, 1}})));
-}
-
-struct PlaceCase {
-    const char* name;
-    Stakes before; // already on the layout
-    Stakes saved;
-    std::int16_t table;
-    Stakes after;
-    std::optional<Refusal> refusal;
-};
-
-// clang-format off
-const std::vector<PlaceCase> kPlacements = {
-    {"AddsToEmptySpots", {}, {{7, 10}, {153, 20}}, kFive, {{7, 10}, {153, 20}}, {}},
-    {"AddsToTheStakeAlreadyThere", {{7, 5}}, {{7, 10}}, kFive, {{7, 15}}, {}},
-    {"TheSumIsTestedAgainstTheMaximum", {{7, 95}}, {{7, 10}, {9, 5}}, kFive, {{7, 95}}, Refusal{Maximum, 100}},
-    {"StopsAtTheFirstRefusalInSpotOrderKeepingWhatItPlaced", {}, {{7, 10}, {9, 5}, {11, 10}}, kTen, {{7, 10}}, Refusal{Multiple, 10}},
-    {"TestsTheMinimumOfTheSelectedTable", {}, {{148, 10}}, kTen, {}, Refusal{Minimum, 50}},
-};
-// clang-format on
-
-TEST(SavedLayouts, PlacingAddsEachStakeAsAPressWould) {
-    for (const PlaceCase& c : kPlacements) {
-        SCOPED_TRACE(c.name);
-        GameState state = TableWith(c.before, c.table);
-        const LayoutRun run = AddStakes(state, Layout(c.saved));
-        EXPECT_EQ(run.refusal, c.refusal);
-        EXPECT_EQ(state.SpotStake, Layout(c.after));
-        EXPECT_EQ(state.BetTotal, StakeSum(state));
-        EXPECT_EQ(state.Balance, -state.BetTotal);
-        state.Spinning = true;
-        EXPECT_TRUE(AddStakes(state, Layout(c.saved)).changed.empty());
-        EXPECT_EQ(state.SpotStake, Layout(c.after));
-    }
 }
 
 // Hovering a layout marks each number by how many of its stakes cover it:

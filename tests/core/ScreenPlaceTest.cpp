@@ -1,9 +1,8 @@
+// Where a window is put on the desktop: a remembered place brought back where
+// it can be grasped, and a new window opened beside the table.
 #include "table/ScreenPlace.h"
 
 #include <gtest/gtest.h>
-
-#include <cctype>
-#include <string>
 
 namespace {
 
@@ -18,23 +17,6 @@ struct PlaceCase {
     std::vector<ScreenRect> screens;
     ScreenRect expected;
 };
-
-class ScreenPlaceTest : public ::testing::TestWithParam<PlaceCase> {};
-
-TEST_P(ScreenPlaceTest, BringsThePlaceWhereItCanBeGrasped) {
-    const PlaceCase& c = GetParam();
-    const std::optional<ScreenRect> placed = PlaceOnScreens(c.place, c.screens);
-    ASSERT_TRUE(placed.has_value());
-    EXPECT_EQ(*placed, c.expected);
-}
-
-std::string RowName(const ::testing::TestParamInfo<PlaceCase>& row) {
-    std::string name = row.param.name;
-    for (char& c : name) {
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    }
-    return name;
-}
 
 // clang-format off
 const PlaceCase kPlaces[] = {
@@ -53,11 +35,44 @@ const PlaceCase kPlaces[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Rows, ScreenPlaceTest, ::testing::ValuesIn(kPlaces), RowName);
-
-TEST(ScreenPlace, APlaceWithoutASizeIsNotUsed) {
+TEST(ScreenPlace, BringsThePlaceWhereItCanBeGrasped) {
+    for (const PlaceCase& c : kPlaces) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(PlaceOnScreens(c.place, c.screens), c.expected);
+    }
     for (const ScreenRect place : {ScreenRect{10, 10, 0, 300}, ScreenRect{10, 10, 300, -5}}) {
-        EXPECT_FALSE(PlaceOnScreens(place, {kPrimary}).has_value());
+        EXPECT_FALSE(PlaceOnScreens(place, {kPrimary}).has_value()) << "a place without a size";
+    }
+}
+
+struct BesideCase {
+    const char* name;
+    ScreenRect table;
+    ScreenRect window; // the asked top and the size
+    std::vector<ScreenRect> screens;
+    ScreenRect expected;
+};
+
+// The table, the window asked for, the screens, and where it opens 7 pixels from the table.
+// clang-format off
+const BesideCase kBeside[] = {
+    {"right when it fits", {10, 10, 640, 480}, {0, 10, 400, 300}, {kPrimary}, {657, 10, 400, 300}},
+    {"right to the last pixel, though the left would fit", {1000, 10, 600, 480}, {0, 10, 313, 300}, {kPrimary}, {1607, 10, 313, 300}},
+    {"left when the right is full", {1000, 10, 700, 480}, {0, 10, 400, 300}, {kPrimary}, {593, 10, 400, 300}},
+    {"against the right edge when neither fits", {10, 10, 1500, 900}, {0, 10, 500, 300}, {kPrimary}, {1420, 10, 500, 300}},
+    {"top brought up onto the screen", {10, 500, 640, 480}, {0, 900, 400, 300}, {kPrimary}, {657, 740, 400, 300}},
+    {"taller than the screen keeps its top on it", {10, 10, 640, 480}, {0, 10, 400, 2000}, {kPrimary}, {657, 0, 400, 2000}},
+    {"wider than the screen keeps its left on it", {10, 10, 640, 480}, {0, 10, 2500, 300}, {kPrimary}, {0, 10, 2500, 300}},
+    {"on the second screen where the table is", {2000, 10, 640, 480}, {0, 10, 400, 300}, {kPrimary, {1920, 0, 1280, 1024}}, {2647, 10, 400, 300}},
+    {"second screen full opens on its left", {2700, 10, 480, 480}, {0, 10, 400, 300}, {kPrimary, {1920, 0, 1280, 1024}}, {2293, 10, 400, 300}},
+    {"no screens: right of the table", {10, 10, 640, 480}, {0, 10, 400, 300}, {}, {657, 10, 400, 300}},
+};
+// clang-format on
+
+TEST(PlaceBeside, OpensWhollyOnTheTablesScreen) {
+    for (const BesideCase& c : kBeside) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(PlaceBeside(c.table, c.window, 7, c.screens), c.expected);
     }
 }
 

@@ -35,6 +35,7 @@ inline void ExpectMarkers(const GameState& state, const Stakes& before, const St
                           std::int16_t chipInHand) {
     for (const auto& [s, stake] : after) {
         const bool raised = stake > (before.count(s) ? before.at(s) : 0);
-        EXPECT_EQ(state.SpotChip.at(s), raised ? chipInHand : chip::k1) << "spot " << s;
+        EXPECT_EQ(state.SpotChip.at(s), raised ? chipInHand : std::int16_t{chip::k1})
+            << "spot " << s;
     }
 }

@@ -1,10 +1,8 @@
-// The session around the layout: rebet, double and clear, each one step of
-// undo, and the statistics of the spins.
-#include "LayoutOracle.h"
-#include "StakedTable.h"
+// The statistics of the spins of a session.
+#include "TestTable.h"
+#include "core/LayoutOracle.h"
 
 #include "betting/TableSession.h"
-#include "table/Money.h"
 #include "wheel/Settlement.h"
 
 #include <gtest/gtest.h>
@@ -15,66 +13,6 @@ namespace {
 
 using namespace table;
 using namespace chip;
-using enum RefusalKind;
-
-using Action = LayoutRun (*)(GameState&, const SpotStakes& lastSpin);
-const Action kRebet = [](GameState& s, const SpotStakes& last) { return Rebet(s, last); };
-const Action kDouble = [](GameState& s, const SpotStakes&) { return DoubleStakes(s); };
-const Action kClear = [](GameState& s, const SpotStakes&) { return ClearStakes(s); };
-
-struct ActionCase {
-    const char* name;
-    Action action;
-    Stakes lastSpin; // what rebet brings back
-    Stakes before;   // on the layout, each drawn with the $1 chip
-    std::int16_t table;
-    Stakes after;
-    std::optional<Refusal> refusal;
-};
-
-// clang-format off
-const std::vector<ActionCase> kCases = {
-    {"RebetBringsLostStakesBackAndLeavesTheKeptOneAlone", kRebet, {{7, 10}, {153, 20}}, {{153, 20}}, kFive, {{7, 10}, {153, 20}}, {}},
-    {"RebetTopsUpALowerStakeAndLeavesAHigherOneAlone", kRebet, {{7, 10}, {9, 10}}, {{7, 25}, {9, 5}}, kFive, {{7, 25}, {9, 10}}, {}},
-    {"RebetStopsAtTheFirstRefusalInSpotOrderKeepingWhatItPlaced", kRebet, {{7, 10}, {9, 5}, {11, 10}}, {}, kTen, {{7, 10}}, Refusal{Multiple, 10}},
-    {"RebetTestsTheMinimumOfTheSelectedTable", kRebet, {{148, 10}}, {}, kTen, {}, Refusal{Minimum, 50}},
-    {"DoubleDoublesEveryStake", kDouble, {}, {{7, 5}, {153, 20}}, kFive, {{7, 10}, {153, 40}}, {}},
-    {"DoubleStopsAtTheFirstRefusalInSpotOrder", kDouble, {}, {{7, 5}, {9, 100}, {11, 5}}, kFive, {{7, 10}, {9, 100}, {11, 5}}, Refusal{Maximum, 100}},
-    {"ClearTakesEveryStakeOffUntestedThoughTheTableNoLongerAllowsIt", kClear, {}, {{7, 5}, {153, 20}}, kTen, {}, {}},
-};
-// clang-format on
-
-// Every case is one step of undo, back to the exact layout before it. While
-// the ball runs, neither the action nor undo does anything.
-TEST(LayoutActions, ChangeStakesInSpotOrderAsThePressesWouldAndAreUndoneAsOneStep) {
-    for (const ActionCase& c : kCases) {
-        SCOPED_TRACE(c.name);
-        GameState state = TableWith(c.before, c.table);
-        SelectChip(state, k25);
-        const StakeSnapshot before = TakeSnapshot(state);
-        const LayoutRun run = c.action(state, Layout(c.lastSpin));
-        EXPECT_EQ(run.refusal, c.refusal);
-        StakeJournal journal;
-        journal.Record(before, state);
-        state.Spinning = true;
-        c.action(state, Layout(c.lastSpin));
-        EXPECT_FALSE(journal.Undo(state));
-        state.Spinning = false;
-        EXPECT_EQ(state.SpotStake, Layout(c.after));
-        ExpectMarkers(state, c.before, c.after, k25);
-        EXPECT_EQ(state.BetTotal, StakeSum(state));
-        EXPECT_EQ(state.Balance, -state.BetTotal);
-        EXPECT_EQ(journal.Undo(state), !run.changed.empty()); // a run refused at once is no step
-        EXPECT_TRUE(TakeSnapshot(state) == before);
-    }
-}
-
-TEST(LayoutActions, DoubleReportsAnOverflowLeavingTheSpotAsItWas) {
-    GameState state = StartedTable();
-    state.SpotStake.at(7) = 20'000; // far beyond any table's maximum
-    EXPECT_THROW(DoubleStakes(state), MoneyOverflow);
-    EXPECT_EQ(state.SpotStake.at(7), 20'000);
-}
 
 // Statistics of real spins: the net must be what Balance plus Bet moved by.
 TEST(SessionStatistics, FollowsEverySettledSpin) {
