@@ -205,7 +205,7 @@ MUTANTS = [
     ("window: selected chip shown white", "src/window/board/frmBoardView.cpp",
      "Highlight(i == m_state.ChipIndex)", "Highlight(i != m_state.ChipIndex)"),
     ("window: stake label not moved onto its chip", "src/window/board/frmBoard.cpp",
-     "Pixels(place.top + kStakeLabelOffset.top)", "Pixels(place.top)"),
+     "Pixels(place.top + kStakeLabelOffset.top, Zoom())", "Pixels(place.top, Zoom())"),
 ]
 
 
