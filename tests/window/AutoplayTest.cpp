@@ -162,12 +162,20 @@ TEST_F(AutoplayTest, EachStopRuleEndsTheRunAfterTheSpinThatMeetsIt) {
     }
 }
 
-TEST_F(AutoplayTest, ARefusedStakeEndsTheRunBeforeItsSpinWithTheTablesMessage) {
+// An empty layout is refused before the dialog; a refused stake ends the run
+// before its spin, in the table's own box either way.
+TEST_F(AutoplayTest, AnEmptyLayoutOrARefusedStakeStopsAutoplayWithTheTablesMessage) {
+    BoxLog boxes;
+    ActionOf(board, "actAutoplay")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    ExpectTableMessage(boxes.boxes().front(),
+                       "Place a bet on the layout before starting autoplay.");
+    EXPECT_FALSE(board.autoplayRunning());
+    boxes.clear();
     const std::int16_t spot = StraightUpSpot(kSeventeen);
     const std::int16_t maximum = board.state().limits.SpotMaxBet.at(2).at(spot);
     ASSERT_EQ(maximum % 10, 0);
     Lay(board, {{spot, maximum / 2}});
-    BoxLog boxes;
     StartFromDialog(board, 10, ProgressionKind::Martingale, AutoplaySpeed::Instant);
     PlayOut(board);
     ASSERT_EQ(boxes.boxes().size(), 1U);
@@ -178,16 +186,6 @@ TEST_F(AutoplayTest, ARefusedStakeEndsTheRunBeforeItsSpinWithTheTablesMessage) {
     EXPECT_EQ(board.state().SpotStake.at(spot), 0) << "the refused stake is not placed";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(ActionOf(board, "actSpin")->isEnabled());
-}
-
-TEST_F(AutoplayTest, AnEmptyLayoutCannotStartAutoplay) {
-    BoxLog boxes;
-    ActionOf(board, "actAutoplay")->trigger();
-    ASSERT_EQ(boxes.boxes().size(), 1U);
-    ExpectTableMessage(boxes.boxes().front(),
-                       "Place a bet on the layout before starting autoplay.");
-    EXPECT_FALSE(board.autoplayRunning());
-    EXPECT_EQ(SpinsPlayed(board.state()), 0);
 }
 
 // The main window shows the run's progress; the table takes no input between

@@ -41,6 +41,18 @@ inline QString TipAt(QWidget& window, QPoint at) {
     return QToolTip::text();
 }
 
+// A press where the player would put the pointer: on whatever lies in front
+// there, so the stacking decides who takes it. The control that took it, or null.
+inline QWidget* PressPoint(QWidget& window, QPoint at, Qt::MouseButton button) {
+    QWidget* target = window.childAt(at);
+    if (target) {
+        const QPoint local = target->mapFrom(&window, at);
+        QTest::mousePress(target, button, Qt::NoModifier, local);
+        QTest::mouseRelease(target, button, Qt::NoModifier, local);
+    }
+    return target;
+}
+
 // What a screen reader is told of a control.
 inline QString Accessible(QWidget* control, QAccessible::Text text) {
     return QAccessible::queryAccessibleInterface(control)->text(text);
@@ -118,13 +130,8 @@ class PlayerTest : public BoardTest {
   protected:
     // The control that took the press, or null if nothing but the window lies there.
     QWidget* PressAt(QPoint point, Qt::MouseButton button) {
-        QWidget* target = board.childAt(point);
+        QWidget* target = PressPoint(board, point, button);
         EXPECT_NE(target, nullptr) << "nothing to press at " << point.x() << "," << point.y();
-        if (target) {
-            const QPoint local = target->mapFrom(&board, point);
-            QTest::mousePress(target, button, Qt::NoModifier, local);
-            QTest::mouseRelease(target, button, Qt::NoModifier, local);
-        }
         return target;
     }
 

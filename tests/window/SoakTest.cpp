@@ -57,10 +57,7 @@ class SoakTest : public ::testing::Test {
             return;
         }
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        const Qt::MouseButton button = buttons[Pick(3)];
-        const QPoint local = target->mapFrom(&board, point);
-        QTest::mousePress(target, button, Qt::NoModifier, local);
-        QTest::mouseRelease(target, button, Qt::NoModifier, local);
+        PressPoint(board, point, buttons[Pick(3)]);
     }
 
     void TypeSomething() {
