@@ -43,7 +43,8 @@ const QPoint kStraight17 = PixelOf(880, 2920);
 
 using WiringTest = AnnouncedTest;
 
-TEST_F(WiringTest, EachAnnouncedButtonPlacesItsOwnPatternAndTheRightPressTakesItOff) {
+TEST_F(WiringTest,
+       EachAnnouncedButtonPlacesItsOwnPatternOfTheTypedTextsAndTheRightPressTakesItOff) {
     BoxLog boxes;
     Type(Cover(), "17");
     Type(EitherSide(), "2");
@@ -61,6 +62,17 @@ TEST_F(WiringTest, EachAnnouncedButtonPlacesItsOwnPatternAndTheRightPressTakesIt
         ExpectStakes({});
     }
     EXPECT_TRUE(boxes.boxes().empty());
+    // Typed texts entered with Return are read as they stand and never join the lists.
+    const int covers = Cover()->count();
+    const int sides = EitherSide()->count();
+    Type(Cover(), "3");
+    QTest::keyClick(Cover()->lineEdit(), Qt::Key_Return);
+    Type(EitherSide(), "0");
+    QTest::keyClick(EitherSide()->lineEdit(), Qt::Key_Return);
+    PressButton("cmdNeighb", Qt::LeftButton);
+    ExpectStakes({{11, 5}}); // straight 3
+    EXPECT_EQ(Cover()->count(), covers);
+    EXPECT_EQ(EitherSide()->count(), sides);
 }
 
 TEST_F(WiringTest, EachOutsideAreaStakesItsSpot) {
@@ -92,22 +104,23 @@ TEST_F(WiringTest, EachChipOnTheLayoutAndItsLabelTakePressesForTheirOwnSpot) {
     }
 }
 
+// Before each choice another chip is chosen, by its picture.
 TEST_F(WiringTest, EachChipAndTableChoiceSelectsItselfAndShowsItInBlack) {
+    QStringList chips;
     for (int chip = 0; chip < kChipCount; ++chip) {
-        ClickOn(QStringLiteral("imgChipColour(%1)").arg((chip + 3) % kChipCount));
-        SelectChip(chip);
-        ASSERT_EQ(board.state().ChipIndex, chip);
-        for (int other = 0; other < kChipCount; ++other) {
-            EXPECT_EQ(TextColour(Find(QStringLiteral("lblChipColour(%1)").arg(other))),
-                      other == chip ? Qt::black : Qt::white);
-        }
+        chips << QStringLiteral("lblChipColour(%1)").arg(chip);
     }
-    const char* tables[] = {"lblTable1", "lblTable2", "lblTable5", "lblTable10"};
-    for (int table = 0; table < 4; ++table) {
-        ClickOn(tables[table]);
-        ASSERT_EQ(board.state().TableIndex, table) << tables[table];
-        for (int other = 0; other < 4; ++other) {
-            EXPECT_EQ(TextColour(Find(tables[other])), other == table ? Qt::black : Qt::white);
+    const QStringList tables = {"lblTable1", "lblTable2", "lblTable5", "lblTable10"};
+    for (const auto& [names, chosen] :
+         {std::pair{chips, &GameState::ChipIndex}, std::pair{tables, &GameState::TableIndex}}) {
+        for (int i = 0; i < names.size(); ++i) {
+            SCOPED_TRACE(names[i].toStdString());
+            ClickOn(QStringLiteral("imgChipColour(%1)").arg((i + 3) % kChipCount));
+            ClickOn(names[i]);
+            ASSERT_EQ(board.state().*chosen, i);
+            for (int other = 0; other < names.size(); ++other) {
+                EXPECT_EQ(TextColour(Find(names[other])), other == i ? Qt::black : Qt::white);
+            }
         }
     }
 }
@@ -144,17 +157,4 @@ TEST_F(WiringTest, EachRefusalIsShownOnceInTheTablesOwnBox) {
     ExpectTableMessage(boxes.boxes()[2], "Minimum bet allowed is  5");
     ExpectTableMessage(boxes.boxes()[3], "Maximum bet allowed is  25");
     ExpectStakes({});
-}
-
-TEST_F(WiringTest, TypedTextsAreReadAsTheyStandAndNeverJoinTheLists) {
-    const int covers = Cover()->count();
-    const int sides = EitherSide()->count();
-    Type(Cover(), "3");
-    QTest::keyClick(Cover()->lineEdit(), Qt::Key_Return);
-    Type(EitherSide(), "0");
-    QTest::keyClick(EitherSide()->lineEdit(), Qt::Key_Return);
-    PressButton("cmdNeighb", Qt::LeftButton);
-    ExpectStakes({{11, 5}}); // straight 3
-    EXPECT_EQ(Cover()->count(), covers);
-    EXPECT_EQ(EitherSide()->count(), sides);
 }
