@@ -61,8 +61,14 @@ class LayoutsTest : public CleanFile, public AnnouncedTest {
     BoxLog boxes;
 };
 
-TEST_F(LayoutsTest, SavedLayoutsAreListedByNameWithTheirKeys) {
+TEST_F(LayoutsTest, AnEmptyTableIsNotSavedAndSavedLayoutsAreListedByNameWithTheirKeys) {
     const auto ownActions = board.actions().size();
+    ActionOf(board, "actSaveLayout")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1U);
+    ExpectTableMessage(boxes.boxes()[0], "There is no stake on the table to save as a layout.");
+    EXPECT_FALSE(QFile::exists(LayoutsPath()));
+    EXPECT_TRUE(Listed(board).isEmpty());
+    boxes.clear();
     Lay(board, {{7, 10}});
     QString offered;
     Save(board, QStringLiteral("Tier & \"zero\" / Вечер"), &offered);
@@ -82,17 +88,10 @@ TEST_F(LayoutsTest, SavedLayoutsAreListedByNameWithTheirKeys) {
     EXPECT_EQ(board.actions().size(), ownActions); // the table's own actions are as they were
 }
 
-TEST_F(LayoutsTest, AnEmptyTableIsNotSavedAndThePlayerIsTold) {
-    board.findChild<QAction*>("actSaveLayout")->trigger();
-    ASSERT_EQ(boxes.boxes().size(), 1U);
-    ExpectTableMessage(boxes.boxes()[0], "There is no stake on the table to save as a layout.");
-    EXPECT_FALSE(QFile::exists(LayoutsPath()));
-    EXPECT_TRUE(Listed(board).isEmpty());
-}
-
 // The $10 table refuses the 5 on spot 9: the 10 on spot 7 stays, and undo
 // takes the whole placement back, the stake that was there before kept.
-TEST_F(LayoutsTest, PlacingStopsAtTheFirstRefusalAndIsOneUndoStep) {
+// The ball then holds both saving and placing back.
+TEST_F(LayoutsTest, PlacingStopsAtTheFirstRefusalIsOneUndoStepAndWaitsForTheBall) {
     Lay(board, {{7, 10}, {9, 5}, {11, 10}});
     Save(board, QStringLiteral("three"));
     Find<QAction>("actClear")->trigger();
@@ -106,12 +105,7 @@ TEST_F(LayoutsTest, PlacingStopsAtTheFirstRefusalAndIsOneUndoStep) {
     EXPECT_EQ(Find<QLabel>("lblChip(7)")->text(), "20");
     Find<QAction>("actUndo")->trigger();
     ExpectStakes({{7, 10}});
-}
-
-// While the ball runs neither saving nor placing is offered, as with Rebet.
-TEST_F(LayoutsTest, SavingAndPlacingWaitForTheBall) {
-    Lay(board, {{7, 10}});
-    Save(board, QStringLiteral("one"));
+    // While the ball runs neither saving nor placing is offered, as with Rebet.
     const auto offered = [&] {
         return std::pair(ActionOf(board, "actSaveLayout")->isEnabled(),
                          ActionOf(board, "actLayout(0)")->isEnabled());
