@@ -199,8 +199,8 @@ TEST_F(ZoomTest, NoZoomWhileTheBallRuns) {
     m_random->Set(ValueForPocket(10));
     PressSpinHeld(board);
     EXPECT_FALSE(Find<QAction>("actZoomIn")->isEnabled());
-    ActionOf(board, "actZoomIn")
-        ->trigger(); // a disabled action does not fire; the guard holds anyway
+    // A disabled action does not fire; the guard holds anyway.
+    ActionOf(board, "actZoomIn")->trigger();
     EXPECT_EQ(board.Zoom(), 1.5);
     const auto AtZoom = [](float twips) { return static_cast<int>(std::lround(twips * 1.5 / 15)); };
     for (int tick = 0; tick < 200 && board.state().Spinning; ++tick) {
