@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -48,16 +49,9 @@ TEST(AnnouncedSpots, FixedPatternsIgnoreTheBoxes) {
     }
 }
 
-struct TextCase {
-    const char* name;
-    AnnouncedBet bet;
-    const char* cover;
-    const char* neighb;
-    std::vector<int> numbers; // straight-ups, in order of placement
-};
-
+// Bet, cover box, count box, and the straight-ups placed, in order of placement.
 // clang-format off
-const std::vector<TextCase> kTextCases = {
+const std::vector<std::tuple<const char*, AnnouncedBet, const char*, const char*, std::vector<int>>> kTextCases = {
     {"NeighboursWrapPastTheLastPocket", Neighb, "26", "1", {26, 0, 3}},
     {"CoverThatIsNoPocketNumber", Neighb, "37", "2", {}},
     {"CountBeyondOneWrap", Neighb, "5", "38", {}},
@@ -75,9 +69,8 @@ const std::vector<TextCase> kTextCases = {
 // clang-format on
 
 TEST(AnnouncedSpots, TypedTextsChooseTheChips) {
-    for (const TextCase& c : kTextCases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Placed(c.bet, c.cover, c.neighb), StraightUps(c.numbers));
+    for (const auto& [name, bet, cover, neighb, numbers] : kTextCases) {
+        EXPECT_EQ(Placed(bet, cover, neighb), StraightUps(numbers)) << name;
     }
 }
 
@@ -112,34 +105,28 @@ TEST(AnnouncedSpots, WheelBetsMatchAWalkOfTheWheel) {
 }
 
 // A press with chips the layout partly refuses: `full` holds a stake at its
-// maximum (100 on a straight, 200 on a split at the "$5" table) beforehand.
-struct PressCase {
-    const char* name;
-    AnnouncedBet bet;
-    const char* cover;
-    std::int16_t full;
-    Spots placed;
-};
-
+// maximum (100 on a straight, 200 on a split at the "$5" table) beforehand,
+// and the chips before it are placed.
 TEST(PressAnnounced, StopsAtTheFirstRefusedChipAndKeepsTheChipsBefore) {
-    const std::vector<PressCase> cases = {
-        {"ThirdTierChipRefused", Tier, "", 61, {27, 44}},
-        {"FirstOrphnsChipRefusedEndsThePress", Orphns, "", 7, {}},
-        {"SecondOppositeChipRefused", Oppos, "0", 43, {93}},
-        {"LastGrandeChipRefused", Grande, "", 135, {4, 4, 25, 53, 77, 85, 110, 110}},
-    };
-    for (const PressCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::vector<std::tuple<const char*, AnnouncedBet, const char*, std::int16_t, Spots>>
+        cases = {
+            {"ThirdTierChipRefused", Tier, "", 61, {27, 44}},
+            {"FirstOrphnsChipRefusedEndsThePress", Orphns, "", 7, {}},
+            {"SecondOppositeChipRefused", Oppos, "0", 43, {93}},
+            {"LastGrandeChipRefused", Grande, "", 135, {4, 4, 25, 53, 77, 85, 110, 110}},
+        };
+    for (const auto& [name, bet, cover, full, placed] : cases) {
+        SCOPED_TRACE(name);
         GameState state = StartedTable();
-        const bool split = SpotNumbers(c.full).size() == 2;
-        Stake(state, c.full, table::kFive, chip::k100, split ? 2 : 1);
+        const bool split = SpotNumbers(full).size() == 2;
+        Stake(state, full, table::kFive, chip::k100, split ? 2 : 1);
         SelectChip(state, chip::k5);
         GameState expected = state;
-        for (const std::int16_t spot : c.placed) {
+        for (const std::int16_t spot : placed) {
             UpdateChip(expected, spot, kLeftButton);
         }
-        const AnnouncedPress press = PressAnnounced(state, c.bet, c.cover, "2", kLeftButton);
-        EXPECT_EQ(press.changed, c.placed);
+        const AnnouncedPress press = PressAnnounced(state, bet, cover, "2", kLeftButton);
+        EXPECT_EQ(press.changed, placed);
         EXPECT_EQ(press.refusal,
                   (Refusal{RefusalKind::Maximum, static_cast<std::int16_t>(split ? 200 : 100)}));
         EXPECT_EQ(state.SpotStake, expected.SpotStake);

@@ -11,17 +11,12 @@
 
 namespace {
 
-struct Played {
-    std::int32_t change;  // of Balance + Bet over the spin
-    std::int32_t lastWin; // the spin's Last Win
-};
-
 struct RunCase {
     const char* name;
     AutoplaySettings settings;
-    std::int32_t balance; // before the first spin
-    std::vector<Played> spins;
-    std::vector<std::string> status; // before each spin that is played
+    std::int32_t balance;                                     // before the first spin
+    std::vector<std::pair<std::int32_t, std::int32_t>> spins; // Balance + Bet change, Last Win
+    std::vector<std::string> status;                          // before each spin that is played
     AutoplayEnd end;
 };
 
@@ -58,14 +53,14 @@ TEST(AutoplayRun, CountsStepsAndStopsAsTheSettingsSay) {
         AutoplayRun run(c.settings, Layout({{7, 5}}));
         std::int32_t balance = c.balance;
         std::vector<std::string> status;
-        for (const Played& spin : c.spins) {
+        for (const auto& [change, lastWin] : c.spins) {
             if (!run.running()) {
                 break;
             }
             status.push_back(run.StatusText());
             run.BeforeSpin(balance + 5);
-            balance += spin.change;
-            run.AfterSpin(balance, 5, spin.lastWin);
+            balance += change;
+            run.AfterSpin(balance, 5, lastWin);
         }
         EXPECT_EQ(status, c.status);
         EXPECT_EQ(run.end(), c.end);

@@ -6,20 +6,16 @@
 
 #include <climits>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using Spot = std::optional<std::int16_t>;
 
-struct PointCase {
-    const char* name;
-    int x, y;
-    Spot spot;
-};
-
+// Name, point in twips, and the spot there.
 // clang-format off
-const std::vector<PointCase> kPoints = {
+const std::vector<std::tuple<const char*, int, int, Spot>> kPoints = {
     {"OnCrossingOfOneTwoFourFive", 630, 900, 14},
     {"FirstTwipOfSecondColumnIsTrio", 480, 400, 2},
     {"FarLeftIsColumnOne", INT_MIN, 700, 7},
@@ -28,9 +24,8 @@ const std::vector<PointCase> kPoints = {
 // clang-format on
 
 TEST(BoardSpotAt, PointsOfTheLayout) {
-    for (const PointCase& c : kPoints) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(BoardSpotAt(c.x, c.y), c.spot);
+    for (const auto& [name, x, y, spot] : kPoints) {
+        EXPECT_EQ(BoardSpotAt(x, y), spot) << name;
     }
 }
 

@@ -28,41 +28,30 @@ PlacedBet ZeroGame() {
     return task;
 }
 
-struct Change {
-    std::vector<std::int16_t> numbers;
-    std::int16_t stake;
-};
-
-struct PlaceCase {
-    const char* name;
-    std::vector<Change> changes; // set these spots to these stakes on the right layout
-    const char* text;
-};
-
-class PlaceCheck : public testing::TestWithParam<PlaceCase> {};
-
-TEST_P(PlaceCheck, NamesEachMissingAndExtraChip) {
+// Spots (by their numbers) set to stakes on the right layout, and the verdict.
+TEST(PlaceCheck, NamesEachMissingAndExtraChip) {
+    using Changes = std::vector<std::pair<std::vector<std::int16_t>, std::int16_t>>;
+    // clang-format off
+    const std::vector<std::pair<Changes, const char*>> cases = {
+        {{}, "Right"},
+        {{{{0, 3}, 0}}, "missing split 0/3"},
+        {{{{12, 15}, 2}}, "missing split 12/15"}, // a piece short
+        {{{{26}, 10}}, "extra straight 26"},
+        {{{{17}, 5}}, "extra straight 17"}, // a spot not in the bet
+        {{{{0, 3}, 0}, {{32, 35}, 0}, {{26}, 10}, {{17}, 5}}, "missing split 0/3, split 32/35; extra straight 17, straight 26"},
+    };
+    // clang-format on
     const PlacedBet task = ZeroGame();
-    Stakes built = task.stakes;
-    for (const Change& c : GetParam().changes) {
-        built.at(SpotCovering(c.numbers)) = c.stake;
+    for (const auto& [changes, text] : cases) {
+        Stakes built = task.stakes;
+        for (const auto& [numbers, stake] : changes) {
+            built.at(SpotCovering(numbers)) = stake;
+        }
+        const PlaceVerdict v = CheckPlace(task, built);
+        EXPECT_EQ(v.text, text);
+        EXPECT_EQ(v.right, changes.empty()) << text;
     }
-    const PlaceVerdict v = CheckPlace(task, built);
-    EXPECT_EQ(v.text, GetParam().text);
-    EXPECT_EQ(v.right, GetParam().changes.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ZeroGame, PlaceCheck,
-    testing::Values(PlaceCase{"built_as_asked", {}, "Right"},
-                    PlaceCase{"one_split_left_off", {{{0, 3}, 0}}, "missing split 0/3"},
-                    PlaceCase{"one_piece_short", {{{12, 15}, 2}}, "missing split 12/15"},
-                    PlaceCase{"a_chip_too_many", {{{26}, 10}}, "extra straight 26"},
-                    PlaceCase{"a_spot_not_in_the_bet", {{{17}, 5}}, "extra straight 17"},
-                    PlaceCase{"missing_and_extra",
-                              {{{0, 3}, 0}, {{32, 35}, 0}, {{26}, 10}, {{17}, 5}},
-                              "missing split 0/3, split 32/35; extra straight 17, straight 26"}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PlaceCheck, MissingPiecesAreMarkedOnTheirNumbers) {
     PlacedBet task = ZeroGame();
@@ -159,7 +148,8 @@ NameTask NeighboursOrOrphans() {
     return task;
 }
 
-TEST(NameCheck, ARightChoiceMarksOnlyItsBet) {
+// A right choice marks only its bet; a wrong one names and marks both.
+TEST(NameCheck, MarksTheBetOnTheLayoutAndAWrongChoice) {
     const NameVerdict v = CheckName(StartedTable().catalogue, NeighboursOrOrphans(), 0);
     EXPECT_TRUE(v.right);
     EXPECT_EQ(v.text, "Right: Neighbours of 17");
@@ -169,23 +159,20 @@ TEST(NameCheck, ARightChoiceMarksOnlyItsBet) {
         EXPECT_EQ(v.chosenMarks.at(n), 0) << "number " << n;
     }
     EXPECT_TRUE(v.missed.empty());
-}
 
-TEST(NameCheck, AWrongChoiceNamesAndMarksBothBets) {
-    const NameVerdict v = CheckName(StartedTable().catalogue, NeighboursOrOrphans(), 1);
-    EXPECT_FALSE(v.right);
-    EXPECT_EQ(v.text, "Wrong: you chose Orphelins; the bet on the layout is Neighbours of 17");
-    EXPECT_EQ(v.rightMarks.at(25), 1);
-    EXPECT_EQ(v.chosenMarks.at(25), 0);
-    EXPECT_EQ(v.chosenMarks.at(17), 2); // two splits
-    EXPECT_EQ(v.chosenMarks.at(1), 1);
-    EXPECT_EQ(v.chosenMarks.at(9), 1);
+    const NameVerdict w = CheckName(StartedTable().catalogue, NeighboursOrOrphans(), 1);
+    EXPECT_FALSE(w.right);
+    EXPECT_EQ(w.text, "Wrong: you chose Orphelins; the bet on the layout is Neighbours of 17");
+    EXPECT_EQ(w.rightMarks, v.rightMarks);
+    EXPECT_EQ(std::vector<int>({w.chosenMarks.at(25), w.chosenMarks.at(17), w.chosenMarks.at(1),
+                                w.chosenMarks.at(9)}),
+              std::vector<int>({0, 2, 1, 1})); // 17 lies on two splits
     std::vector<std::int16_t> straights;
-    for (const int n : {2, 6, 17, 25, 34}) {
-        straights.push_back(SpotCovering({static_cast<std::int16_t>(n)}));
+    for (const std::int16_t n : {2, 6, 17, 25, 34}) {
+        straights.push_back(SpotCovering({n}));
     }
     std::sort(straights.begin(), straights.end());
-    EXPECT_EQ(v.missed, straights) << "the orphans place no straight up of the neighbours";
+    EXPECT_EQ(w.missed, straights) << "the orphans place no straight up of the neighbours";
 }
 
 } // namespace

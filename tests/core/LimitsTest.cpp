@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 namespace {
 
-struct Limit {
-    int min, max;
-};
+using Limit = std::pair<int, int>; // smallest and largest stake
 
 // The published limits by spot group, tables "$1", "$2", "$5", "$10".
 struct GroupRow {
@@ -49,9 +48,9 @@ TEST(Limits, EverySpotHasItsGroupsLimitsAtEveryTable) {
     for (int spot = 0; spot < kSpotCount; ++spot) {
         const GroupRow& group = GroupOf(spot);
         for (std::size_t t = 0; t < kTableCount; ++t) {
-            EXPECT_EQ(limits.SpotMinBet.at(t).at(spot), group.limits.at(t).min)
+            EXPECT_EQ(limits.SpotMinBet.at(t).at(spot), group.limits.at(t).first)
                 << group.group << " spot " << spot << " table " << t;
-            EXPECT_EQ(limits.SpotMaxBet.at(t).at(spot), group.limits.at(t).max)
+            EXPECT_EQ(limits.SpotMaxBet.at(t).at(spot), group.limits.at(t).second)
                 << group.group << " spot " << spot << " table " << t;
         }
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -19,15 +20,9 @@ std::vector<std::int64_t> Multipliers(ProgressionKind kind, const std::string& o
     return seen;
 }
 
-struct Case {
-    const char* name;
-    ProgressionKind kind;
-    const char* outcomes;
-    std::vector<std::int64_t> multipliers;
-};
-
+// Name, progression, outcomes, and the multipliers before each spin.
 // clang-format off
-const Case kCases[] = {
+const std::tuple<const char*, ProgressionKind, const char*, std::vector<std::int64_t>> kCases[] = {
     {"FlatNeverChanges", ProgressionKind::Flat, "LLWL", {1, 1, 1, 1, 1}},
     {"MartingaleDoublesOnLossesAndResetsOnAWin", ProgressionKind::Martingale, "LLLWL", {1, 2, 4, 8, 1, 2}},
     {"DAlembertClimbsOneAndNeverFallsBelowOne", ProgressionKind::DAlembert, "LLWWWL", {1, 2, 3, 2, 1, 1, 2}},
@@ -39,8 +34,8 @@ const Case kCases[] = {
 // clang-format on
 
 TEST(ProgressionTest, StepsAsTheSystemSays) {
-    for (const Case& c : kCases) {
-        EXPECT_EQ(Multipliers(c.kind, c.outcomes), c.multipliers) << c.name;
+    for (const auto& [name, kind, outcomes, multipliers] : kCases) {
+        EXPECT_EQ(Multipliers(kind, outcomes), multipliers) << name;
     }
 }
 

@@ -13,15 +13,9 @@ namespace {
 
 using oracle::kWheel;
 
-struct SectorRow {
-    const char* name;
-    AnnouncedBet bet;
-    std::set<int> numbers;
-    std::vector<PocketArc> arcs;
-};
-
+// A sector's numbers, and the arcs (first pocket, pockets) it lies on.
 // clang-format off
-const SectorRow kSectors[] = {
+const std::tuple<const char*, AnnouncedBet, std::set<int>, std::vector<PocketArc>> kSectors[] = {
     {"TierIsTheTwelveOppositeZero", AnnouncedBet::Tier, {5, 8, 10, 11, 13, 16, 23, 24, 27, 30, 33, 36}, {{11, 12}}},
     {"OrphansLieOnTwoArcs", AnnouncedBet::Orphns, {1, 6, 9, 14, 17, 20, 31, 34}, {{8, 3}, {23, 5}}},
     {"GrandeRunsThroughZeroAsOneArc", AnnouncedBet::Grande, {0, 2, 3, 4, 7, 12, 15, 18, 19, 21, 22, 25, 26, 28, 29, 32, 35}, {{28, 17}}},
@@ -31,14 +25,14 @@ const SectorRow kSectors[] = {
 
 TEST(Racetrack, ASectorCoversTheNumbersOfItsPatternOnItsOwnArcs) {
     const GameState state = StartedTable();
-    for (const SectorRow& row : kSectors) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, bet, expected, arcs] : kSectors) {
+        SCOPED_TRACE(name);
         std::set<int> numbers;
-        for (const int pocket : SectorPockets(state.catalogue, row.bet)) {
+        for (const int pocket : SectorPockets(state.catalogue, bet)) {
             numbers.insert(kWheel.at(pocket));
         }
-        EXPECT_EQ(numbers, row.numbers);
-        EXPECT_EQ(SectorArcs(state.catalogue, row.bet), row.arcs);
+        EXPECT_EQ(numbers, expected);
+        EXPECT_EQ(SectorArcs(state.catalogue, bet), arcs);
     }
 }
 

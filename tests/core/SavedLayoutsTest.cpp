@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Row = std::vector<std::string>;
@@ -33,13 +35,9 @@ TEST(SavedLayouts, RowsReadBackAsWritten) {
     EXPECT_EQ(LayoutRow(layouts[0]), (Row{"a1", layouts[0].name, "0=1", "156=32767"}));
 }
 
-struct BadRow {
-    const char* why;
-    std::vector<Row> rows;
-};
-
+// Why the rows are unreadable, and the rows.
 // clang-format off
-const std::vector<BadRow> kBadRows = {
+const std::vector<std::pair<const char*, std::vector<Row>>> kBadRows = {
     {"no stake", {{"a", "x"}}},
     {"empty id", {{"", "x", "7=5"}}},
     {"repeated id", {{"a", "x", "7=5"}, {"a", "y", "8=5"}}},
@@ -59,27 +57,21 @@ const std::vector<BadRow> kBadRows = {
 // clang-format on
 
 TEST(SavedLayouts, AnyMalformedRowMakesTheRecordsUnreadable) {
-    for (const BadRow& c : kBadRows) {
-        StoredRecords records = Records(c.rows);
-        EXPECT_FALSE(ReadLayouts(records)) << c.why;
-        EXPECT_FALSE(RenameLayout(records, "a", "z")) << c.why;
-        EXPECT_EQ(records.rows, c.rows) << c.why; // left for the store to move aside
+    for (const auto& [why, rows] : kBadRows) {
+        StoredRecords records = Records(rows);
+        EXPECT_FALSE(ReadLayouts(records)) << why;
+        EXPECT_FALSE(RenameLayout(records, "a", "z")) << why;
+        EXPECT_EQ(records.rows, rows) << why; // left for the store to move aside
     }
 }
 
 using Change = std::function<bool(StoredRecords&)>;
 
-struct ChangeCase {
-    const char* name;
-    Change change;
-    std::vector<std::string> order; // ids after the change
-    const char* renamed;            // name of "b" after it, when it is still there
-};
-
 const SavedLayout kB{"b", "B", Layout({{8, 5}})};
 
+// A change, the ids after it, and the name of "b" after it when it is still there.
 // clang-format off
-const std::vector<ChangeCase> kChanges = {
+const std::vector<std::tuple<const char*, Change, std::vector<std::string>, const char*>> kChanges = {
     {"AddAppends", [](StoredRecords& r) { return AddLayout(r, {"d", "D", Layout({{9, 1}})}); }, {"a", "b", "c", "d"}, "B"},
     {"AddOfAnIdAlreadyThereKeepsTheFirst", [](StoredRecords& r) { return AddLayout(r, {"b", "X", Layout({{9, 1}})}); }, {"a", "b", "c"}, "B"},
     {"RenameActsOnTheId", [](StoredRecords& r) { return RenameLayout(r, "b", "New"); }, {"a", "b", "c"}, "New"},
@@ -95,22 +87,22 @@ const std::vector<ChangeCase> kChanges = {
 
 // Each change meets the rows as they are now, and keeps every layout it does not name.
 TEST(SavedLayouts, ChangesActOnTheIdAmongFreshRows) {
-    for (const ChangeCase& c : kChanges) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, change, expected, renamed] : kChanges) {
+        SCOPED_TRACE(name);
         StoredRecords records = Records({{"a", "A", "7=5"}, LayoutRow(kB), {"c", "C", "9=5"}});
-        ASSERT_TRUE(c.change(records));
+        ASSERT_TRUE(change(records));
         const auto layouts = ReadLayouts(records);
         ASSERT_TRUE(layouts);
         std::vector<std::string> order;
         for (const SavedLayout& layout : *layouts) {
             order.push_back(layout.id);
             if (layout.id == "b") {
-                ASSERT_NE(c.renamed, nullptr);
-                EXPECT_EQ(layout.name, c.renamed);
+                ASSERT_NE(renamed, nullptr);
+                EXPECT_EQ(layout.name, renamed);
                 EXPECT_EQ(layout.stakes, kB.stakes);
             }
         }
-        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(order, expected);
     }
 }
 

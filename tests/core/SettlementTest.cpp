@@ -65,7 +65,21 @@ TEST(Settlement, TheWorkedExampleAndRandomLayoutsSettleAsTheLayoutShows) {
             ASSERT_EQ(state.BetTotal, kept) << number;
             ASSERT_EQ(state.Balance, balance + win) << number;
             ASSERT_EQ(state.LastNumbers[0], ExpectedEntry(number)) << number;
+            if (round == 0 && (number == 17 || number == 20)) {
+                EXPECT_EQ(settled.SpinWin, number == 17 ? 690 : 340); // worked by hand
+            }
         }
+    }
+}
+
+// The last numbers, newest first: each spin pushes the oldest out.
+TEST(Settlement, HistoryKeepsTheLatestNumbersNewestFirst) {
+    GameState state = StartedTable();
+    for (int number = 1; number <= kHistoryCount + 1; ++number) {
+        SettleOn(state, number);
+    }
+    for (int i = 0; i < kHistoryCount; ++i) {
+        EXPECT_EQ(state.LastNumbers.at(i), ExpectedEntry(kHistoryCount + 1 - i)) << i;
     }
 }
 

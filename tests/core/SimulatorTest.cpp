@@ -52,13 +52,6 @@ SpotStakes MixedLayout() {
         {{7, 5}, {19, 10}, {8, 5}, {14, 5}, {18, 10}, {2, 5}, {146, 10}, {153, 20}, {155, 10}});
 }
 
-TEST(PocketStream, SplitMixGivesItsPublishedFirstValues) {
-    SplitMix64 random(0);
-    EXPECT_EQ(random.Next(), 0xE220A8397B1DCDAFULL);
-    EXPECT_EQ(random.Next(), 0x6E789E6AA1B965F4ULL);
-    EXPECT_EQ(random.Next(), 0x06C45D188009454FULL);
-}
-
 // A chi-square over 37 cells with 36 degrees of freedom: 70 lies past the
 // 99.9th percentile, so a biased or stuck stream fails and a fair one passes.
 TEST(PocketStream, DrawsEveryNumberEquallyOften) {
@@ -80,7 +73,12 @@ TEST(PocketStream, DrawsEveryNumberEquallyOften) {
     }
 }
 
-TEST(PocketStream, BlocksAndSeedsGiveTheirOwnStreams) {
+// SplitMix's published first values; then each block and seed its own stream.
+TEST(PocketStream, SplitMixStartsAsPublishedAndBlocksAndSeedsGiveTheirOwnStreams) {
+    SplitMix64 random(0);
+    const std::array first = {random.Next(), random.Next(), random.Next()};
+    EXPECT_EQ(first, (std::array<std::uint64_t, 3>{0xE220A8397B1DCDAFULL, 0x6E789E6AA1B965F4ULL,
+                                                   0x06C45D188009454FULL}));
     auto firstDraws = [](std::uint64_t seed, std::uint64_t block) {
         PocketStream stream(seed, block);
         std::vector<int> draws(64);
@@ -199,22 +197,13 @@ TEST_P(Replayed, OnTheTableTheBankrollAgreesAfterEverySpinAndTheSessionEndsForIt
         EXPECT_EQ(money, session.finalBankroll);
         EXPECT_LE(session.spins, c.settings.spinsPerSession);
         EXPECT_TRUE(block > 0 || !c.end || session.end == *c.end) << int(session.end);
+        // Why it ended, by SessionEnd: spins, broke, target, stopped (the table refuses the next).
         const std::int64_t next = progression.Multiplier() * SumOf(c.stakes);
-        switch (session.end) {
-        case SessionEnd::Broke:
-            EXPECT_GT(next, money);
-            break;
-        case SessionEnd::Stopped:
-            EXPECT_LE(next, money);
-            EXPECT_FALSE(StakeLayout(state, c.stakes, progression.Multiplier()));
-            break;
-        case SessionEnd::Target:
-            EXPECT_GE(money, c.settings.bankroll + c.settings.target);
-            break;
-        case SessionEnd::Spins:
-            EXPECT_EQ(session.spins, c.settings.spinsPerSession);
-            break;
-        }
+        const std::array<bool, 4> reason = {
+            session.spins == c.settings.spinsPerSession, next > money,
+            money >= c.settings.bankroll + c.settings.target,
+            next <= money && !StakeLayout(state, c.stakes, progression.Multiplier())};
+        EXPECT_TRUE(reason.at(static_cast<std::size_t>(session.end))) << int(session.end);
     }
 }
 
@@ -233,9 +222,9 @@ TEST(FinalBins, CountEveryFinalOnce) {
     };
     for (const auto& [finals, bins, expected] : cases) {
         const Histogram histogram = BinFinals(finals, bins);
-        EXPECT_EQ(histogram.low, expected.low) << finals.size() << " finals";
-        EXPECT_EQ(histogram.width, expected.width) << finals.size() << " finals";
-        EXPECT_EQ(histogram.counts, expected.counts) << finals.size() << " finals";
+        EXPECT_EQ(std::tie(histogram.low, histogram.width, histogram.counts),
+                  std::tie(expected.low, expected.width, expected.counts))
+            << finals.size() << " finals";
     }
 }
 
@@ -281,11 +270,9 @@ TEST(Simulator, GivesTheSameResultsWhateverTheThreads) {
     }
     const SimulationSummary one = simulator.Summarise(alone);
     const SimulationSummary many = simulator.Summarise(shared);
-    EXPECT_EQ(one.finals, many.finals);
-    EXPECT_EQ(one.paths, many.paths);
-    EXPECT_EQ(one.finalDeviation, many.finalDeviation);
-    EXPECT_EQ(one.sessions, 1000);
-    EXPECT_EQ(one.paths.size(), 20U);
+    EXPECT_EQ(std::tie(one.finals, one.paths, one.finalDeviation),
+              std::tie(many.finals, many.paths, many.finalDeviation));
+    EXPECT_EQ(std::make_pair(one.sessions, one.paths.size()), std::make_pair(1000L, 20UL));
 
     SimulationSettings other = settings;
     other.seed = 100;
@@ -304,15 +291,14 @@ TEST(Simulator, SummarisesSessionsByHand) {
     second.sessions = {{SessionEnd::Spins, 10, 1000, 900, 80},
                        {SessionEnd::Target, 7, 1400, 630, 120}};
     const SimulationSummary summary = simulator.Summarise({first, second});
-    EXPECT_EQ(summary.wagered, 2730);
+    EXPECT_EQ(std::tie(summary.wagered, summary.actualLoss, summary.drawdown),
+              std::make_tuple(2730L, -400L, 250L));
+    // Whole percentages and a whole mean come out exact.
+    EXPECT_EQ(std::tie(summary.brokePercent, summary.targetPercent, summary.stoppedPercent,
+                       summary.finalMean),
+              std::make_tuple(25.0, 25.0, 0.0, 1100.0));
     EXPECT_DOUBLE_EQ(summary.expectedLoss, 2730.0 / 37.0);
-    EXPECT_EQ(summary.actualLoss, -400);
-    EXPECT_DOUBLE_EQ(summary.brokePercent, 25.0);
-    EXPECT_DOUBLE_EQ(summary.targetPercent, 25.0);
-    EXPECT_DOUBLE_EQ(summary.stoppedPercent, 0.0);
-    EXPECT_DOUBLE_EQ(summary.finalMean, 1100.0);
     EXPECT_NEAR(summary.finalDeviation, std::sqrt(35000.0), 1e-9);
-    EXPECT_EQ(summary.drawdown, 250);
 }
 
 } // namespace

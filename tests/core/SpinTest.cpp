@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -74,22 +75,20 @@ TEST(Spin, EveryStartAndTargetStopsThereAfterItsTickCount) {
 }
 
 TEST(Spin, PlacesTheRestingBallAtThePublishedPositions) {
-    struct Case {
-        std::int16_t pocket;
-        long left, top;
-    };
-    for (const Case& c :
-         {Case{0, 6123, 1820}, Case{9, 7419, 3068}, Case{18, 6227, 4416}, Case{27, 4830, 3282}}) {
-        SCOPED_TRACE(c.pocket);
+    // Pocket, and the ball's left and top there.
+    const std::tuple<std::int16_t, long, long> cases[] = {
+        {0, 6123, 1820}, {9, 7419, 3068}, {18, 6227, 4416}, {27, 4830, 3282}};
+    for (const auto& [pocket, left, top] : cases) {
+        SCOPED_TRACE(pocket);
         GameState state;
-        FixedRandom random{ValueForPocket(c.pocket)};
+        FixedRandom random{ValueForPocket(pocket)};
         state.BallRadius = 1575.0F; // where a short spin may leave it
         RestBall(state, random);
         EXPECT_EQ(random.Seedings(), 1);
-        EXPECT_EQ(state.BallPocket, c.pocket);
+        EXPECT_EQ(state.BallPocket, pocket);
         EXPECT_EQ(state.BallRadius, 1300.0F) << "the inner ring takes no step";
-        EXPECT_EQ(std::lround(state.BallLeft), c.left);
-        EXPECT_EQ(std::lround(state.BallTop), c.top);
+        EXPECT_EQ(std::lround(state.BallLeft), left);
+        EXPECT_EQ(std::lround(state.BallTop), top);
         EXPECT_TRUE(state.BallShown);
     }
 }

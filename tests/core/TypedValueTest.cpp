@@ -5,18 +5,15 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-struct ReadCase {
-    const char* name;
-    std::string text;
-    std::optional<std::int32_t> as16, as32;
-};
-
+// Name, text, and its value read as 16 and as 32 bits.
+using Value = std::optional<std::int32_t>;
 // clang-format off
-const std::vector<ReadCase> kReads = {
+const std::vector<std::tuple<const char*, std::string, Value, Value>> kReads = {
     {"PlainNumber", "17", 17, 17},
     {"LeadingBlanksAndTabsSkipped", "\t  26", 26, 26},
     {"EmptyReadsZero", "", 0, 0},
@@ -38,10 +35,10 @@ const std::vector<ReadCase> kReads = {
 // clang-format on
 
 TEST(ReadTypedValue, TextTable) {
-    for (const ReadCase& c : kReads) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ReadTypedValue(c.text, 16), c.as16);
-        EXPECT_EQ(ReadTypedValue(c.text, 32), c.as32);
+    for (const auto& [name, text, as16, as32] : kReads) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ReadTypedValue(text, 16), as16);
+        EXPECT_EQ(ReadTypedValue(text, 32), as32);
     }
 }
 

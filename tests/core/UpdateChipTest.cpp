@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -21,92 +22,65 @@ struct Setup {
     int presses = 0;
 };
 
-// The call under test: the table and chip selected, then one press.
-struct Press {
+// The call under test: the table and chip selected, then one press; a refusal
+// names the broken limit, otherwise the spot holds `stake` and `balanceChange`
+// went from BetTotal to Balance.
+struct Case {
+    const char* name;
+    std::int16_t spot;
+    Setup setup;
     std::int16_t table, chip, button;
-};
-
-GameState Prepared(std::int16_t spot, const Setup& setup, const Press& press) {
-    GameState state = StartedTable();
-    Stake(state, spot, setup.table, setup.chip, setup.presses);
-    SelectTable(state, press.table);
-    SelectChip(state, press.chip);
-    return state;
-}
-
-struct RefusalCase {
-    const char* name;
-    std::int16_t spot;
-    Setup setup;
-    Press press;
-    Refusal expected;
+    std::optional<Refusal> refusal;
+    std::int16_t stake = 0;
+    std::int32_t balanceChange = 0;
 };
 
 // clang-format off
-const std::vector<RefusalCase> kRefusals = {
-    {"OneDollarChipOnRedAtOneDollarTableIsBelowOutsideMinimum", 153, {}, {kOne, k1, kLeftButton}, {Minimum, 5}},
-    {"OneDollarChipAtFiveDollarTableBreaksMultiple", 7, {}, {kFive, k1, kLeftButton}, {Multiple, 5}},
-    {"TwoDollarChipOnOutsideSpotNamesMultipleBeforeMinimum", 145, {}, {kFive, k2, kLeftButton}, {Multiple, 5}},
-    {"StraightOfTwentyFiveAtOneDollarTableIsFull", 7, {kOne, k25, 1}, {kOne, k1, kLeftButton}, {Maximum, 25}},
-    {"NonMultipleAboveMaximumNamesMultipleOnly", 7, {kFive, k100, 1}, {kFive, k1, kLeftButton}, {Multiple, 5}},
-    {"MultipleAboveMaximumNamesMaximum", 7, {kFive, k100, 1}, {kFive, k5, kLeftButton}, {Maximum, 100}},
-    {"RemovalLeavingNonMultipleIsRefused", 7, {kFive, k10, 1}, {kFive, k2, kRightButton}, {Multiple, 5}},
-    {"MiddleButtonRetestsMultipleAfterTableChange", 7, {kOne, k1, 3}, {kFive, k5, kMiddleButton}, {Multiple, 5}},
+const std::vector<Case> kCases = {
+    {"OneDollarChipOnRedAtOneDollarTableIsBelowOutsideMinimum", 153, {}, kOne, k1, kLeftButton, Refusal{Minimum, 5}},
+    {"OneDollarChipAtFiveDollarTableBreaksMultiple", 7, {}, kFive, k1, kLeftButton, Refusal{Multiple, 5}},
+    {"TwoDollarChipOnOutsideSpotNamesMultipleBeforeMinimum", 145, {}, kFive, k2, kLeftButton, Refusal{Multiple, 5}},
+    {"StraightOfTwentyFiveAtOneDollarTableIsFull", 7, {kOne, k25, 1}, kOne, k1, kLeftButton, Refusal{Maximum, 25}},
+    {"NonMultipleAboveMaximumNamesMultipleOnly", 7, {kFive, k100, 1}, kFive, k1, kLeftButton, Refusal{Multiple, 5}},
+    {"MultipleAboveMaximumNamesMaximum", 7, {kFive, k100, 1}, kFive, k5, kLeftButton, Refusal{Maximum, 100}},
+    {"RemovalLeavingNonMultipleIsRefused", 7, {kFive, k10, 1}, kFive, k2, kRightButton, Refusal{Multiple, 5}},
+    {"MiddleButtonRetestsMultipleAfterTableChange", 7, {kOne, k1, 3}, kFive, k5, kMiddleButton, Refusal{Multiple, 5}},
+    {"OutsideMinimumIsInclusive", 145, {}, kFive, k10, kLeftButton, {}, 10, -10},
+    {"StraightOfTwoRaisedToThreeAtTwoDollarTable", 7, {kTwo, k2, 1}, kTwo, k1, kLeftButton, {}, 3, -1},
+    {"FullStraightAtOneDollarTableTakesChipAfterSwitchToTwoDollars", 7, {kOne, k25, 1}, kTwo, k1, kLeftButton, {}, 26, -1},
+    {"EvenChanceMaximumIsInclusive", 156, {kTen, k1000, 3}, kTen, k1000, kLeftButton, {}, 4000, -1000},
+    {"LargerChipClearsAndGivesBackOnlyTheStake", 7, {kFive, k5, 1}, kFive, k25, kRightButton, {}, 0, 5},
+    {"RemovalLeavesRemainder", 7, {kFive, k10, 3}, kFive, k5, kRightButton, {}, 25, 5},
+    {"StakeKeptFromCheaperTableIsClearedWithoutTest", 7, {kOne, k1, 3}, kTen, k10, kRightButton, {}, 0, 3},
+    {"MiddleButtonOnPassingStakeMovesNoMoney", 7, {kFive, k10, 1}, kFive, k25, kMiddleButton, {}, 10, 0},
+    {"SettlementCodeOnEmptySpotClears", 7, {}, kFive, k5, kNoButton, {}, 0, 0},
 };
 // clang-format on
 
-TEST(UpdateChipRefusal, NamesTheBrokenLimitAndChangesNothingButBetAccepted) {
-    for (const RefusalCase& c : kRefusals) {
+// A refusal changes nothing but BetAccepted; an accepted press moves money
+// only between Balance and BetTotal.
+TEST(UpdateChip, RefusesByTheBrokenLimitOrMovesTheMoney) {
+    for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        GameState state = Prepared(c.spot, c.setup, c.press);
-        const StakeSnapshot before = TakeSnapshot(state);
-        const auto refusal = UpdateChip(state, c.spot, c.press.button);
-        ASSERT_TRUE(refusal.has_value());
-        EXPECT_EQ(*refusal, c.expected);
-        EXPECT_FALSE(state.BetAccepted);
-        EXPECT_TRUE(TakeSnapshot(state) == before);
-    }
-}
-
-struct AcceptCase {
-    const char* name;
-    std::int16_t spot;
-    Setup setup;
-    Press press;
-    std::int16_t stake;         // on the spot afterwards
-    std::int32_t balanceChange; // BetTotal moves the other way
-};
-
-// clang-format off
-const std::vector<AcceptCase> kAcceptances = {
-    {"OutsideMinimumIsInclusive", 145, {}, {kFive, k10, kLeftButton}, 10, -10},
-    {"StraightOfTwoRaisedToThreeAtTwoDollarTable", 7, {kTwo, k2, 1}, {kTwo, k1, kLeftButton}, 3, -1},
-    {"FullStraightAtOneDollarTableTakesChipAfterSwitchToTwoDollars", 7, {kOne, k25, 1}, {kTwo, k1, kLeftButton}, 26, -1},
-    {"EvenChanceMaximumIsInclusive", 156, {kTen, k1000, 3}, {kTen, k1000, kLeftButton}, 4000, -1000},
-    {"LargerChipClearsAndGivesBackOnlyTheStake", 7, {kFive, k5, 1}, {kFive, k25, kRightButton}, 0, 5},
-    {"RemovalLeavesRemainder", 7, {kFive, k10, 3}, {kFive, k5, kRightButton}, 25, 5},
-    {"StakeKeptFromCheaperTableIsClearedWithoutTest", 7, {kOne, k1, 3}, {kTen, k10, kRightButton}, 0, 3},
-    {"MiddleButtonOnPassingStakeMovesNoMoney", 7, {kFive, k10, 1}, {kFive, k25, kMiddleButton}, 10, 0},
-    {"SettlementCodeOnEmptySpotClears", 7, {}, {kFive, k5, kNoButton}, 0, 0},
-};
-// clang-format on
-
-TEST(UpdateChipAcceptance, MovesMoneyOnlyBetweenBalanceAndBetTotal) {
-    for (const AcceptCase& c : kAcceptances) {
-        SCOPED_TRACE(c.name);
-        GameState state = Prepared(c.spot, c.setup, c.press);
-        const std::int32_t balance = state.Balance;
-        const std::int32_t betTotal = state.BetTotal;
-        const std::int16_t markerChip = state.SpotChip[c.spot];
-        state.BetAccepted = false; // left over from an earlier refusal
-        EXPECT_FALSE(UpdateChip(state, c.spot, c.press.button).has_value());
-        EXPECT_TRUE(state.BetAccepted);
+        GameState state = StartedTable();
+        Stake(state, c.spot, c.setup.table, c.setup.chip, c.setup.presses);
+        SelectTable(state, c.table);
+        SelectChip(state, c.chip);
+        const GameState before = state;
+        const StakeSnapshot snapshot = TakeSnapshot(state);
+        state.BetAccepted = c.refusal.has_value(); // the press must set it either way
+        EXPECT_EQ(UpdateChip(state, c.spot, c.button), c.refusal);
+        EXPECT_EQ(state.BetAccepted, !c.refusal);
+        if (c.refusal) {
+            EXPECT_TRUE(TakeSnapshot(state) == snapshot);
+            continue;
+        }
         EXPECT_TRUE(state.TotalsShown);
         EXPECT_EQ(state.SpotStake[c.spot], c.stake);
-        EXPECT_EQ(state.Balance - balance, c.balanceChange);
-        EXPECT_EQ(state.BetTotal - betTotal, -c.balanceChange);
+        EXPECT_EQ(state.Balance - before.Balance, c.balanceChange);
+        EXPECT_EQ(state.BetTotal - before.BetTotal, -c.balanceChange);
         // A cleared marker keeps its picture; a staked one shows the chip in hand.
-        EXPECT_EQ(state.SpotChip[c.spot], c.stake > 0 ? c.press.chip : markerChip);
+        EXPECT_EQ(state.SpotChip[c.spot], c.stake > 0 ? c.chip : before.SpotChip[c.spot]);
     }
 }
 
