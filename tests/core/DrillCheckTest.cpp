@@ -168,7 +168,7 @@ TEST(NameCheck, MarksTheBetOnTheLayoutAndAWrongChoice) {
                                 w.chosenMarks.at(9)}),
               std::vector<int>({0, 2, 1, 1})); // 17 lies on two splits
     std::vector<std::int16_t> straights;
-    for (const std::int16_t n : {2, 6, 17, 25, 34}) {
+    for (const std::int16_t n : std::vector<std::int16_t>{2, 6, 17, 25, 34}) {
         straights.push_back(SpotCovering({n}));
     }
     std::sort(straights.begin(), straights.end());
