@@ -41,7 +41,7 @@ SessionResult PlayFlat(const LayoutReturn& layout, const SimulationSettings& set
         ++result.spins;
         peak = std::max(peak, bankroll);
         result.drawdown = std::max(result.drawdown, peak - bankroll);
-        onSpin(SpinRecord{number, 1, bankroll});
+        onSpin(SessionSpin{number, 1, bankroll});
         if (bankroll >= goal) {
             result.end = SessionEnd::Target;
         }
@@ -81,7 +81,7 @@ SessionResult Play(const LayoutReturn& layout, const SimulationSettings& setting
         peak = std::max(peak, bankroll);
         result.drawdown = std::max(result.drawdown, peak - bankroll);
         progression.After(OutcomeOf(before, bankroll));
-        onSpin(SpinRecord{number, m, bankroll});
+        onSpin(SessionSpin{number, m, bankroll});
         if (settings.target > 0 && bankroll >= goal) {
             result.end = SessionEnd::Target;
             ++result.spins;
@@ -102,9 +102,9 @@ std::int64_t Simulator::BlockCount() const {
 }
 
 SessionResult Simulator::RunSession(PocketStream& stream,
-                                    const std::function<void(const SpinRecord&)>& onSpin) const {
+                                    const std::function<void(const SessionSpin&)>& onSpin) const {
     if (!onSpin) {
-        return Play(m_layout, m_settings, stream, [](const SpinRecord&) {});
+        return Play(m_layout, m_settings, stream, [](const SessionSpin&) {});
     }
     return Play(m_layout, m_settings, stream, onSpin);
 }
@@ -124,7 +124,7 @@ BlockResult Simulator::RunBlock(std::int64_t block, const std::atomic<bool>* can
         }
         std::vector<std::int64_t> path{m_settings.bankroll};
         result.sessions.push_back(RunSession(
-            stream, [&path](const SpinRecord& spin) { path.push_back(spin.bankrollAfter); }));
+            stream, [&path](const SessionSpin& spin) { path.push_back(spin.bankrollAfter); }));
         result.paths.push_back(std::move(path));
     }
     return result;

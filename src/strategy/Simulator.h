@@ -24,7 +24,7 @@ struct SimulationSettings {
 enum class SessionEnd { Spins, Broke, Target, Stopped };
 
 // One spin as a session played it, for replaying it elsewhere.
-struct SpinRecord {
+struct SessionSpin {
     int number;
     std::int64_t multiplier;
     std::int64_t bankrollAfter;
@@ -74,7 +74,7 @@ class Simulator {
     BlockResult RunBlock(std::int64_t block, const std::atomic<bool>* cancel = nullptr) const;
     // One session from its stream; each spin is reported if asked.
     SessionResult RunSession(PocketStream& stream,
-                             const std::function<void(const SpinRecord&)>& onSpin = {}) const;
+                             const std::function<void(const SessionSpin&)>& onSpin = {}) const;
     // The blocks' results in block order give the same figures to the last digit.
     SimulationSummary Summarise(const std::vector<BlockResult>& blocks) const;
 

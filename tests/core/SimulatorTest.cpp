@@ -183,7 +183,7 @@ TEST_P(Replayed, OnTheTableTheBankrollAgreesAfterEverySpinAndTheSessionEndsForIt
         state.Balance = static_cast<std::int32_t>(c.settings.bankroll);
         Progression progression(c.settings.progression);
         PocketStream stream(c.settings.seed, block);
-        const SessionResult session = simulator.RunSession(stream, [&](const SpinRecord& spin) {
+        const SessionResult session = simulator.RunSession(stream, [&](const SessionSpin& spin) {
             ASSERT_EQ(spin.multiplier, progression.Multiplier());
             const std::int64_t before = state.Balance + state.BetTotal;
             ASSERT_TRUE(StakeLayout(state, c.stakes, spin.multiplier));
