@@ -1,7 +1,5 @@
 #include "betting/StakeJournal.h"
 
-#include <utility>
-
 namespace {
 
 // Writing the boxes for the first time is no change of stakes: a right press
@@ -27,7 +25,7 @@ bool StakeJournal::Undo(GameState& state) {
     if (m_steps.empty() || state.Spinning) {
         return false;
     }
-    const StakeSnapshot step = std::move(m_steps.back());
+    const StakeSnapshot step = m_steps.back();
     m_steps.pop_back();
     state.SpotStake = step.stakes;
     state.SpotChip = step.chips;

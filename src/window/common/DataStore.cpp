@@ -13,7 +13,7 @@ namespace {
 // A lock older than this was left by a crash.
 constexpr int kStaleLockMilliseconds = 30000;
 // A file this large is not one Velmora wrote.
-constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+constexpr qint64 kLargestFile = qint64{16} * 1024 * 1024;
 
 QString DataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
