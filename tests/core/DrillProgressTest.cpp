@@ -95,6 +95,10 @@ TEST(Progress, TwentyQuickRightAnswersPassAndUnlockTheNextLevel) {
     }
     EXPECT_FALSE(IsUnlocked(quick, Drill::NameIt, 3)) << "levels unlock per drill";
     EXPECT_FALSE(IsUnlocked(quick, Drill::PayIt, 4));
+    for (int i = 0; i < kMarkWindow; ++i) {
+        ApplyAnswer(quick, Answer(true, 1000, 3));
+    }
+    EXPECT_TRUE(IsUnlocked(quick, Drill::PayIt, 4)) << "the last level opens too";
     EXPECT_FALSE(slow.levels.at({Drill::PayIt, 2}).passed);
     EXPECT_EQ(slow.levels.at({Drill::PayIt, 2}).latest.size(), std::size_t{kMarkWindow});
 }
@@ -144,6 +148,7 @@ TEST(ProgressFile, AnyMalformedRowMakesTheWholeFileUnreadable) {
         {"level_five", {"level", "pay", "5", "1", "1", "0", "1", "1", "500", "1", "0"}},
         {"unknown_drill", {"level", "spin", "2", "1", "1", "0", "1", "1", "500", "1", "0"}},
         {"outcomes_not_ones_and_zeros", {"level", "pay", "2", "1", "1", "0", "1", "1", "500", "1a", "0"}},
+        {"more_outcomes_than_the_window", {"level", "pay", "2", "21", "21", "0", "21", "21", "500", std::string(21, '1'), "1"}},
         {"too_few_fields", {"level", "pay", "2", "1"}},
         {"unknown_bet", {"bet", "place", "1", "Jackpot", "1", "1"}},
         {"spot_past_the_layout", {"missed", "place", "1", "Tier", "157", "1"}},

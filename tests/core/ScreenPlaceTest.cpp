@@ -22,6 +22,7 @@ struct PlaceCase {
 const PlaceCase kPlaces[] = {
     {"a window inside the screen stays", {100, 100, 540, 720}, {kPrimary}, {100, 100, 540, 720}},
     {"a window half off the right edge stays while its top can be grasped", {1800, 100, 540, 720}, {kPrimary}, {1800, 100, 540, 720}},
+    {"sixty-four pixels of title bar are enough to keep the window", {1856, 100, 540, 720}, {kPrimary}, {1856, 100, 540, 720}},
     {"forty pixels of title bar are too few and the window comes back", {1880, 100, 540, 720}, {kPrimary}, {1380, 100, 540, 720}},
     {"a window on an unplugged monitor comes to the right edge of the first", {2200, 50, 540, 720}, {kPrimary}, {1380, 50, 540, 720}},
     {"a window left of every screen comes to the left edge", {-900, 300, 520, 445}, {kPrimary}, {0, 300, 520, 445}},
@@ -59,6 +60,7 @@ const BesideCase kBeside[] = {
     {"right when it fits", {10, 10, 640, 480}, {0, 10, 400, 300}, {kPrimary}, {657, 10, 400, 300}},
     {"right to the last pixel, though the left would fit", {1000, 10, 600, 480}, {0, 10, 313, 300}, {kPrimary}, {1607, 10, 313, 300}},
     {"left when the right is full", {1000, 10, 700, 480}, {0, 10, 400, 300}, {kPrimary}, {593, 10, 400, 300}},
+    {"left to the last pixel when the right is full", {407, 10, 1500, 480}, {0, 10, 400, 300}, {kPrimary}, {0, 10, 400, 300}},
     {"against the right edge when neither fits", {10, 10, 1500, 900}, {0, 10, 500, 300}, {kPrimary}, {1420, 10, 500, 300}},
     {"top brought up onto the screen", {10, 500, 640, 480}, {0, 900, 400, 300}, {kPrimary}, {657, 740, 400, 300}},
     {"taller than the screen keeps its top on it", {10, 10, 640, 480}, {0, 10, 400, 2000}, {kPrimary}, {657, 0, 400, 2000}},

@@ -150,6 +150,7 @@ std::vector<ReplayCase> ReplayCases() {
     std::vector<ReplayCase> cases = {
         {"BrokeBeforeTheFirstSpin", Layout({{153, 10}}), {1, 100, 9, 0}, 1, SessionEnd::Broke},
         {"BrokeOnRed", Layout({{153, 10}}), {1, 100000, 100, 0, Flat, 3}, 1, SessionEnd::Broke},
+        {"TheLastDollarsStillCoverAStake", Layout({{153, 10}}), {1, 1, 10, 0, Martingale}, 1, SessionEnd::Spins},
         {"AllSpins", Layout({{153, 10}}), {1, 50, 1000000, 0}, 1, SessionEnd::Spins},
         {"TargetOnRed", Layout({{153, 10}}), {1, 100000, 1000, 10, Flat, 4}, 1, SessionEnd::Target},
         {"StoppedByTheMaximum", Layout({{7, 5}}), {1, 100000, 100000000, 0, Martingale, 5}, 1, SessionEnd::Stopped},

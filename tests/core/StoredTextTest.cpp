@@ -9,7 +9,7 @@ namespace {
 const StoredRecords kLayouts = {"layouts",
                                 1,
                                 {{"a1", "Layout 1", "5:25"},
-                                 {"b2", "tab\there, line\nbreak, back\\slash", ""},
+                                 {"b2", "tab\there, line\nbreak, return\r, back\\slash", ""},
                                  {"c3", "\"Ruhe\" / Ruhé / 賭け"}}};
 
 TEST(StoredTextTest, AnyTextComesBackAsItWasWritten) {
