@@ -25,12 +25,12 @@ bool StakeJournal::Undo(GameState& state) {
     if (m_steps.empty() || state.Spinning) {
         return false;
     }
-    const StakeSnapshot step = m_steps.back();
-    m_steps.pop_back();
+    const StakeSnapshot& step = m_steps.back();
     state.SpotStake = step.stakes;
     state.SpotChip = step.chips;
     state.Balance = step.balance;
     state.BetTotal = step.betTotal;
     state.TotalsShown = step.totalsShown;
+    m_steps.pop_back();
     return true;
 }

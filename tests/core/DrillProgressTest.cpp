@@ -84,8 +84,8 @@ TEST(Tally, CountsStreaksAndTime) {
     }
 }
 
-// Twenty quick right answers pass and open the next level of that drill only;
-// slow ones never pass, and only the latest twenty are kept.
+// Twenty quick right answers pass and open the next level of that drill only,
+// the last level too; slow ones never pass, and only the latest twenty are kept.
 TEST(Progress, TwentyQuickRightAnswersPassAndUnlockTheNextLevel) {
     DrillProgress quick, slow;
     for (int i = 0; i < kMarkWindow + 10; ++i) {
