@@ -6,6 +6,8 @@
 #include "window/board/MainWindow.h"
 #include "window/racetrack/TrackCell.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -135,6 +137,37 @@ TEST_P(ZoomStepTest, EachPressOnTheTableAndTheRacetrackLandsWhereItLandsAt100) {
         ASSERT_EQ(expected.substr(0, std::string(name).size()), name);
         EXPECT_EQ(ClickAt(board, *track, ScaledPoint(at100.toPoint(), zoom())), expected);
     }
+}
+
+// A press at a fractional place, as a scaled screen gives it, straight to the layout picture.
+std::string PressLayout(frmBoard& b, QPointF at) {
+    QWidget* layout = b.findChild<QWidget*>(QStringLiteral("imgBoard"));
+    QMouseEvent press(QEvent::MouseButtonPress, at, layout->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(layout, &press);
+    const std::string outcome = Outcome(b, nullptr);
+    ActionOf(b, "actClear")->trigger();
+    return outcome;
+}
+
+// The lines of the hit-test grid, in pixels at 100 %, each with a pixel
+// inside a cell: at 150 % the line at x = 32 once fell a pixel short of it.
+constexpr int kGridX[] = {20, 32, 52, 72, 92, 112, 130, 131};
+constexpr int kGridY[] = {23,  30,  38,  53,  68,  83,  98,  113, 128, 143, 158, 173, 188, 203,
+                          218, 233, 248, 263, 278, 293, 308, 323, 338, 353, 368, 382, 383};
+
+// A press at k x zoom comes back to k exactly, whatever the rounding of the
+// picture's size (the lines' own sides are the core's hit-test cases).
+TEST_P(ZoomStepTest, APressOnEachLineOfTheGridLandsAsAt100) {
+    ZoomTo(board, GetParam());
+    for (const int x : kGridX) {
+        for (const int y : kGridY) {
+            const std::string expected = PressLayout(reference, QPointF(x, y));
+            EXPECT_EQ(PressLayout(board, QPointF(x * zoom(), y * zoom())), expected)
+                << x << "," << y;
+        }
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 // Drawn afresh, not stretched: every rule across the numbers is one width,

@@ -113,7 +113,7 @@ void frmBoard::ApplyZoomToControls() {
             control->setFont(ZoomedFont(RoleFont(row.font), zoom));
         }
         if (auto* picture = qobject_cast<Picture*>(control)) {
-            picture->setZoom(PixelRect(row.rect).size());
+            picture->setZoom(PixelRect(row.rect).size(), zoom);
         }
     }
     PlaceSpotChips();

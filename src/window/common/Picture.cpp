@@ -20,8 +20,9 @@ void Picture::setOverlay(Overlay overlay) {
     update();
 }
 
-void Picture::setZoom(QSize designed) {
+void Picture::setZoom(QSize designed, double zoom) {
     m_designed = designed;
+    m_zoom = zoom;
     m_cache = QPixmap();
     update();
 }
@@ -30,8 +31,7 @@ QPointF Picture::ArtworkPoint(QPointF position) const {
     if (!Zoomed()) {
         return position;
     }
-    return {position.x() * m_designed.width() / width(),
-            position.y() * m_designed.height() / height()};
+    return position / m_zoom;
 }
 
 void Picture::ScaleToSize(QPainter& painter) const {

@@ -23,12 +23,15 @@ class Picture : public QWidget {
     void setOverlay(Overlay overlay);
     bool hasOverlay() const { return static_cast<bool>(m_overlay); }
 
-    // Shown larger than designed (`designed` is the size at 100 %): the
-    // artwork and the overlay are drawn afresh at the picture's size, never
-    // a bitmap stretched, in the coordinates they have at 100 %.
-    void setZoom(QSize designed);
+    // Shown larger than designed (`designed` is the size at 100 %, `zoom`
+    // the step's factor): the artwork and the overlay are drawn afresh at the
+    // picture's size, never a bitmap stretched, in the coordinates they have
+    // at 100 %.
+    void setZoom(QSize designed, double zoom);
     // Where a point of the control lies on the artwork at 100 %, the place
-    // hit-testing works on.
+    // hit-testing works on. Divided by the step itself, not by the rounded
+    // size, so a press at k x zoom comes back to k exactly and a line of the
+    // hit-test grid stays on its line at every step.
     QPointF ArtworkPoint(QPointF position) const;
 
   signals:
@@ -52,5 +55,6 @@ class Picture : public QWidget {
     QPixmap m_cache;
     Overlay m_overlay;
     QSize m_designed; // empty: drawn at whatever size it has
+    double m_zoom = 1.0;
     Qt::MouseButton m_pressedButton = Qt::NoButton;
 };
