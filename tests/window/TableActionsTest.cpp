@@ -2,6 +2,7 @@
 // statistics window.
 #include "PlayerPresses.h"
 
+#include "table/ActionRules.h"
 #include "window/board/MainWindow.h"
 
 #include <QChartView>
@@ -110,16 +111,28 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
             menus << item->objectName() + ' ' + item->shortcut().toString();
         }
     }
-    EXPECT_EQ(menus.join(", "),
-              "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
-              "actDouble Ctrl+Shift+D,  , actSpin F5, actAutoplay ,  , actSaveLayout Ctrl+S,  , "
-              "actManageLayouts , &View, actStatistics Ctrl+T, actRacetrack Ctrl+K, actStrategy ,  , "
-              "actZoomIn Ctrl++, actZoomOut Ctrl+-, actZoomReset Ctrl+0, "
-              "&Practice, actDrillPlace , actDrillName , actDrillPay ");
+    EXPECT_EQ(
+        menus.join(", "),
+        "&Table, actUndo Ctrl+Z, actRebet Ctrl+R, actClear Ctrl+L, "
+        "actDouble Ctrl+Shift+D,  , actSpin F5, actAutoplay ,  , actSaveLayout Ctrl+S,  , "
+        "actManageLayouts , &View, actStatistics Ctrl+T, actRacetrack Ctrl+K, actStrategy ,  , "
+        "actZoomIn Ctrl++, actZoomOut Ctrl+-, actZoomReset Ctrl+0, "
+        "&Practice, actDrillPlace , actDrillName , actDrillPay ");
     const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);
     EXPECT_EQ(answer.boxes().size(), 1U);
     EXPECT_FALSE(window.isVisible());
+}
+
+// The rules are read by objectName: a row naming no action would never apply.
+TEST(ActionRulesWiring, EveryRuleNamesAnActionOfTheTable) {
+    frmBoard board(nullptr, std::make_unique<FixedRandom>());
+    for (const ActionRule& rule : ActionRules()) {
+        const QString name = QString::fromUtf8(rule.name.data(), rule.name.size());
+        if (!name.endsWith('(')) {
+            EXPECT_NE(board.findChild<QAction*>(name), nullptr) << name.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "betting/BetNames.h"
 #include "window/board/MainWindow.h"
+#include "window/common/Table.h"
 #include "window/racetrack/TrackCell.h"
 
 #include <QApplication>
@@ -205,7 +206,7 @@ TEST_F(ZoomTest, BackAt100TheTableIsDrawnPixelForPixelAsBefore) {
 
 // Each press one step (the sizes of each are above); the actions stop at the ends.
 TEST_F(ZoomTest, TheActionsStopAtTheEndsAndTheKeysZoom) {
-    QSignalSpy changed(&board, &frmBoard::zoomChanged);
+    QSignalSpy changed(Find<Table>("table"), &Table::zoomChanged);
     ZoomTo(board, 300);
     ActionOf(board, "actZoomIn")->trigger();
     EXPECT_EQ(changed.size(), 6); // not for the press that found the last step

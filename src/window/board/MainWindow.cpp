@@ -10,8 +10,9 @@
 
 namespace {
 
+// The table's own actions and those of the features round it, all below it.
 QAction* BoardAction(const frmBoard& board, const char* name) {
-    auto* action = board.findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    auto* action = board.findChild<QAction*>(QLatin1String(name));
     Q_ASSERT_X(action, "MainWindow", name);
     return action;
 }

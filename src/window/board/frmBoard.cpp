@@ -3,12 +3,15 @@
 #include "table/RandomSource.h"
 #include "wheel/Spin.h"
 #include "window/board/BoardLayout.h"
+#include "window/board/BoardTable.h"
 #include "window/board/ControlFactory.h"
 #include "window/common/Artwork.h"
 #include "window/common/ClickLabel.h"
 #include "window/common/Picture.h"
-#include "window/common/WindowPlaces.h"
-#include "window/help/HelpViewer.h"
+#include "window/help/HelpUnit.h"
+#include "window/statistics/StatisticsUnit.h"
+#include "window/strategy/StrategyUnit.h"
+#include "window/zoom/ZoomUnit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -33,6 +36,8 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     if (!m_random) {
         m_random = std::make_unique<ClockRandomSource>();
     }
+    // First of the children, so it and the features go before the controls they follow.
+    m_table = new BoardTable(*this);
     setWindowTitle(kTitle);
     setFixedSize(kClientSize);
     setFont(RoleFont(FontRole::Window));
@@ -46,7 +51,7 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     Form_Load();
     ConnectTeaching();
     ConnectLayouts();
-    RestoreZoom();
+    m_zoomUnit->Restore();
     // After the constructor, so the table is shown first and the game starts as ever.
     QTimer::singleShot(0, this, &frmBoard::ReopenWindows);
 }
@@ -54,7 +59,7 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
 frmBoard::~frmBoard() = default;
 
 HelpViewer* frmBoard::helpViewer() const {
-    return m_helpViewer;
+    return m_help->viewer();
 }
 
 // Creation order is stacking order: each control lies in front of those before it.
@@ -95,11 +100,17 @@ void frmBoard::ConnectHandlers() {
     ConnectBettingHandlers();
     ConnectAnnouncedButtons();
     ConnectSpin();
+    for (QComboBox* box : {m_cmbNumber, m_cmbNeighb}) {
+        connect(box, &QComboBox::editTextChanged, m_table, &Table::boxesEdited);
+    }
+    m_statistics = new StatisticsUnit(*m_table);
+    m_help = new HelpUnit(*m_table);
     CreateActions();
     CreateRacetrack();
     CreateAutoplay();
-    CreateStrategyAction();
-    CreateZoom();
+    m_strategy = new StrategyUnit(*m_table);
+    m_zoomUnit = new ZoomUnit(*m_table);
+    connect(m_zoomUnit, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);
     CreatePractice();
 }
 
@@ -146,12 +157,6 @@ void frmBoard::cmdExit_Click() {
     }
 }
 
-// The viewer opens beside the table the first time and is reused after that.
 void frmBoard::cmdHelp_Click() {
-    if (!m_helpViewer) {
-        m_helpViewer = new HelpViewer(this);
-        WindowPlaces::PlaceBeside(m_helpViewer, window(), window()->frameGeometry().top());
-        WindowPlaces::Track(m_helpViewer, m_helpViewer->objectName());
-    }
-    m_helpViewer->showFile(HelpViewer::DefaultPath());
+    m_help->Show();
 }

@@ -20,8 +20,13 @@
 #include <optional>
 #include <string>
 
+class BoardTable;
 class ClickLabel;
+class HelpUnit;
 class HelpViewer;
+class StatisticsUnit;
+class StrategyUnit;
+class ZoomUnit;
 class InputBlocker;
 class Picture;
 class frmStatistics;
@@ -73,8 +78,8 @@ class frmBoard : public QWidget {
     bool autoplayRunning() const { return m_autoplay.has_value(); }
     std::optional<AutoplayEnd> lastAutoplayEnd() const { return m_lastAutoplayEnd; }
 
-    // The zoom of the table (frmBoardZoom.cpp): 1.0 at the designed size.
-    double Zoom() const;
+    // The zoom of the table: 1.0 at the designed size.
+    double Zoom() const { return m_zoom; }
     // The drills (frmBoardPractice.cpp): whether the practice window is open,
     // and the task it shows, for tests that answer it.
     bool DrillOpen() const;
@@ -85,8 +90,6 @@ class frmBoard : public QWidget {
   signals:
     // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
     void autoplayStatus(const QString& text);
-    // After the table has been drawn at a new zoom, for the windows that follow it.
-    void zoomChanged(double factor);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +100,8 @@ class frmBoard : public QWidget {
     void cmdSpin_Click();
 
   private:
+    friend class BoardTable;
+
     // Betting by hand.
     void ConnectBettingHandlers();
     void imgChip_MouseDown(std::int16_t spot, Qt::MouseButton button);
@@ -132,12 +137,13 @@ class frmBoard : public QWidget {
     void CreateActions();
     void RunLayoutAction(const std::function<LayoutRun()>& action, const QString& notDone);
     void actUndo_Triggered();
-    void actStatistics_Triggered();
     void JournalStep(const StakeSnapshot& before);
     void BeginRound();
     void EndRound(std::int16_t number, std::int32_t spinWin);
     void FollowTableChange();
     bool TableIdle() const;
+    // Every action round the table enabled by its rule (table/ActionRules.h).
+    void ApplyActionRules();
 
     // The racetrack beside the table (frmBoardRacetrack.cpp), built on first
     // use; its presses are the announced buttons' own.
@@ -169,18 +175,12 @@ class frmBoard : public QWidget {
     QAction* m_actAutoplay = nullptr;
     QTimer* m_tmrAutoplay = nullptr; // the pause between two spins
     QObject* m_autoplayKeys = nullptr;
-    // The strategy tester (frmBoardStrategy.cpp), built on first use.
-    void CreateStrategyAction();
-    void actStrategy_Triggered();
-    QAction* m_actStrategy = nullptr;
-    QPointer<frmStrategy> m_frmStrategy;
     // Saved layouts: save, the Layouts menu and placing one (frmBoardLayouts.cpp).
     void ConnectLayouts();
     void actSaveLayout_Triggered();
     void PlaceSavedLayout(const SpotStakes& stakes);
     void ShowLayouts(const DataStore::Result& result);
     void actManageLayouts_Triggered();
-    void UpdateLayoutActions();
     void PreviewLayout(const SpotStakes* stakes);
     QAction* m_actSaveLayout = nullptr;
     QPointer<dlgLayouts> m_dlgLayouts; // built on first use
@@ -191,17 +191,9 @@ class frmBoard : public QWidget {
                             QStringLiteral("saved layouts"),
                             [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
 
-    // The zoom (frmBoardZoom.cpp): the table, the main window round it and
-    // the racetrack scaled in steps, the step kept for the next start. Not
-    // while the ball runs: the actions are disabled for the spin.
-    void CreateZoom();
-    void RestoreZoom();
-    void SetZoom(int percent);
-    void ApplyZoomToControls();
-    void UpdateZoomActions();
-    int m_zoomPercent = 100;
-    std::array<QAction*, 3> m_zoomActions{}; // in, out, reset
-    QWidget* m_zoomKeys = nullptr;
+    // Every place, size and font scaled (frmBoardZoom.cpp).
+    void ShowAtZoom(double zoom);
+    double m_zoom = 1.0;
     // The drills (frmBoardPractice.cpp, the tasks in frmBoardPracticeTasks.cpp):
     // the player's layout is put aside while the practice window is open and
     // comes back when it closes.
@@ -257,11 +249,14 @@ class frmBoard : public QWidget {
     QWidget* m_shpBall = nullptr;
     QTimer* m_tmrDelay = nullptr;
     InputBlocker* m_inputBlocker = nullptr;
-    QPointer<HelpViewer> m_helpViewer;
     TableSession m_session;
     std::array<QAction*, 6> m_actions{};
     AnnouncedPreview* m_preview = nullptr;
-    QPointer<frmStatistics> m_frmStatistics; // built on first use: start-up builds no chart
+    BoardTable* m_table = nullptr; // what the features around the table see of it
+    StatisticsUnit* m_statistics = nullptr;
+    HelpUnit* m_help = nullptr;
+    StrategyUnit* m_strategy = nullptr;
+    ZoomUnit* m_zoomUnit = nullptr;
     // Every control by name, filled as they are created: cheaper than
     // searching 400 children by name for each one.
     QHash<QString, QWidget*> m_controls;

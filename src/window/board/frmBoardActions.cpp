@@ -5,9 +5,11 @@
 #include "window/board/AnnouncedPreview.h"
 
 #include "betting/LayoutActions.h"
+#include "table/ActionRules.h"
+#include "window/board/BoardTable.h"
 #include "window/board/UndoStep.h"
-#include "window/common/WindowPlaces.h"
-#include "window/statistics/frmStatistics.h"
+#include "window/statistics/StatisticsUnit.h"
+#include "window/zoom/ZoomUnit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,7 +70,7 @@ void frmBoard::CreateActions() {
                         QStringLiteral("The double stopped there."));
     });
     connect(m_actions[kSpin], &QAction::triggered, this, &frmBoard::cmdSpin_Click);
-    connect(m_actions[kStatistics], &QAction::triggered, this, &frmBoard::actStatistics_Triggered);
+    connect(m_actions[kStatistics], &QAction::triggered, m_statistics, &StatisticsUnit::Show);
     FollowTableChange();
 }
 
@@ -99,22 +101,6 @@ void frmBoard::actUndo_Triggered() {
     FollowTableChange();
 }
 
-// Built the first time it is asked for, then shown and hidden as the player likes.
-void frmBoard::actStatistics_Triggered() {
-    if (m_state.Spinning) {
-        return;
-    }
-    if (!m_frmStatistics) {
-        m_frmStatistics = new frmStatistics(this);
-        WindowPlaces::PlaceBeside(m_frmStatistics, window(), window()->frameGeometry().top());
-        WindowPlaces::Track(m_frmStatistics, m_frmStatistics->objectName());
-    }
-    m_frmStatistics->ShowSession(m_session.statistics);
-    m_frmStatistics->show();
-    m_frmStatistics->raise();
-    m_frmStatistics->activateWindow();
-}
-
 // A press on the table also takes the keyboard from the two editors, which
 // pictures would leave with them: the Undo key then undoes the press, where
 // in an editor it would only undo typing.
@@ -134,9 +120,7 @@ void frmBoard::BeginRound() {
 
 void frmBoard::EndRound(std::int16_t number, std::int32_t spinWin) {
     EndSpin(m_session, m_state, number, spinWin);
-    if (m_frmStatistics) {
-        m_frmStatistics->ShowSession(m_session.statistics);
-    }
+    emit m_table->spinSettled(true, number);
 }
 
 // The actions and the announced preview follow every change of the stakes
@@ -151,16 +135,19 @@ void frmBoard::FollowTableChange() {
         m_preview->Refresh();
     }
     RefreshRacetrack();
-    const bool idle = TableIdle();
-    for (QAction* action : m_actions) {
-        action->setEnabled(idle);
-    }
-    m_actions[kUndo]->setEnabled(idle && m_session.journal.CanUndo());
-    // A drill plays no spin: what it stakes is practice, not the player's money.
-    for (const std::size_t spinning : {kRebet, kDouble, kSpin}) {
-        m_actions.at(spinning)->setEnabled(idle && !DrillOpen());
-    }
+    emit m_table->stakesChanged();
     UpdateAutoplayAction();
-    UpdateLayoutActions();
-    UpdateZoomActions();
+    ApplyActionRules();
+}
+
+// Only the actions that have a rule; the others are always usable.
+void frmBoard::ApplyActionRules() {
+    const TableMoment moment{m_state.Spinning, m_autoplay.has_value(), DrillOpen(),
+                             m_session.journal.CanUndo(),
+                             m_zoomUnit ? m_zoomUnit->percent() : kDefaultZoom};
+    for (QAction* action : findChildren<QAction*>()) {
+        if (const ActionRule* rule = RuleFor(action->objectName().toStdString())) {
+            action->setEnabled(Allowed(*rule, moment));
+        }
+    }
 }

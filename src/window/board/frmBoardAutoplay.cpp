@@ -92,7 +92,6 @@ void frmBoard::UpdateAutoplayAction() {
         return;
     }
     m_actAutoplay->setText(m_autoplay ? kStopText : kAutoplayText);
-    m_actAutoplay->setEnabled(m_autoplay || AutoplayAllowed());
 }
 
 void frmBoard::actAutoplay_Triggered() {

@@ -64,7 +64,7 @@ void frmBoard::ShowLayouts(const DataStore::Result& result) {
         m_layoutActions.append(action);
     }
     m_mnuLayouts->setEnabled(!layouts.empty());
-    UpdateLayoutActions();
+    ApplyActionRules();
     if (m_dlgLayouts) {
         m_dlgLayouts->ShowLayouts(result.records);
     }
@@ -72,19 +72,6 @@ void frmBoard::ShowLayouts(const DataStore::Result& result) {
         if (!text.isEmpty()) {
             ShowMessage(text);
         }
-    }
-}
-
-// Saving and placing wait, as the table's own actions do, while the ball
-// runs or autoplay plays: an added stake would change what autoplay plays.
-// A drill's layout is practice, and a saved one would answer Place it.
-void frmBoard::UpdateLayoutActions() {
-    const bool idle = TableIdle() && !DrillOpen();
-    if (m_actSaveLayout) {
-        m_actSaveLayout->setEnabled(idle);
-    }
-    for (QAction* action : m_layoutActions) {
-        action->setEnabled(idle);
     }
 }
 

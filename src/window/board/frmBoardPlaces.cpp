@@ -6,18 +6,18 @@
 #include "window/board/frmBoard.h"
 
 #include "window/common/WindowPlaces.h"
-#include "window/help/HelpViewer.h"
-#include "window/statistics/frmStatistics.h"
+#include "window/help/HelpUnit.h"
+#include "window/statistics/StatisticsUnit.h"
 
 void frmBoard::ReopenWindows() {
     const bool statistics = WindowPlaces::WasOpen(QStringLiteral("frmStatistics"));
     const bool help = WindowPlaces::WasOpen(QStringLiteral("HelpViewer"));
     const bool racetrack = WindowPlaces::WasOpen(QStringLiteral("frmRacetrack"));
     if (statistics) {
-        actStatistics_Triggered();
+        m_statistics->Show();
     }
     if (help) {
-        cmdHelp_Click();
+        m_help->Show();
     }
     if (racetrack) {
         actRacetrack_Triggered();

@@ -89,9 +89,6 @@ PressForecast ForecastStop(const GameState& state, int stop, const QComboBox& ei
 // Every stop's tool tip tells its forecast; the stop under the pointer also
 // marks the track, the layout and the wheel, unless the track is not answering.
 void frmBoard::RefreshRacetrack() {
-    if (m_actRacetrack) { // null while the table's own actions are being made
-        m_actRacetrack->setEnabled(!m_state.Spinning);
-    }
     if (!m_frmRacetrack) {
         return;
     }

@@ -5,6 +5,7 @@
 #include "table/NumberText.h"
 #include "wheel/Settlement.h"
 #include "wheel/Spin.h"
+#include "window/board/BoardTable.h"
 #include "window/common/InputBlocker.h"
 
 #include <QComboBox>
@@ -28,6 +29,8 @@ void frmBoard::cmdSpin_Click() {
     StartSpin(m_state, *m_random);
     BeginRound();
     m_tmrDelay->start();
+    emit m_table->spinLaunched();
+    emit m_table->busyChanged(true);
 }
 
 void frmBoard::tmrDelay_Timer() {
@@ -48,12 +51,14 @@ void frmBoard::StopBall() {
     m_cmbNumber->show();
     m_inputBlocker->Release();
     FollowTableChange();
+    emit m_table->busyChanged(m_table->busy());
 }
 
 bool frmBoard::CalcWin() {
     std::optional<Settlement> settled;
     if (!RunGuarded([&] { settled = ::CalcWin(m_state); },
                     QStringLiteral("This spin was not settled; the stakes stay as they were."))) {
+        emit m_table->spinSettled(false, -1);
         return false;
     }
     RedrawAllSpots();
