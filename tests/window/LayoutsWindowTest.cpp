@@ -1,6 +1,6 @@
-// Saved layouts at the table: saving under a name, the Layouts menu, placing
-// one as a single undoable step, two tables sharing the file, and a file that
-// cannot be read.
+// Saved layouts at the table: placing one as a single undoable step through
+// the table's rules, and its preview on the table's pictures (the rest is
+// the unit's own tests').
 #include "PlayerPresses.h"
 
 #include "window/common/Picture.h"
@@ -14,9 +14,6 @@ namespace {
 
 QDir Folder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-QString LayoutsPath() {
-    return Folder().filePath(QStringLiteral("layouts.txt"));
 }
 QStringList MovedAside() {
     return Folder().entryList({QStringLiteral("layouts.txt.unreadable-*")});
@@ -51,42 +48,8 @@ class LayoutsTest : public CleanFile, public AnnouncedTest {
         AnswerName(name, offered);
         ActionOf(table, "actSaveLayout")->trigger();
     }
-    static QStringList Listed(const frmBoard& table) {
-        QStringList entries;
-        for (const QAction* action : table.findChild<QMenu*>("mnuLayouts")->actions()) {
-            entries << action->text() + QLatin1Char('|') + action->shortcut().toString();
-        }
-        return entries;
-    }
     BoxLog boxes;
 };
-
-TEST_F(LayoutsTest, AnEmptyTableIsNotSavedAndSavedLayoutsAreListedByNameWithTheirKeys) {
-    const auto ownActions = board.actions().size();
-    ActionOf(board, "actSaveLayout")->trigger();
-    ASSERT_EQ(boxes.boxes().size(), 1U);
-    ExpectTableMessage(boxes.boxes()[0], "There is no stake on the table to save as a layout.");
-    EXPECT_FALSE(QFile::exists(LayoutsPath()));
-    EXPECT_TRUE(Listed(board).isEmpty());
-    boxes.clear();
-    Lay(board, {{7, 10}});
-    QString offered;
-    Save(board, QStringLiteral("Tier & \"zero\" / Вечер"), &offered);
-    EXPECT_EQ(offered, "Layout 1");
-    Save(board, QStringLiteral("plain"), &offered);
-    EXPECT_EQ(offered, "Layout 2");
-    for (int i = 3; i <= 10; ++i) {
-        Save(board, QStringLiteral("n%1").arg(i));
-    }
-    const QStringList listed = Listed(board);
-    ASSERT_EQ(listed.size(), 10);
-    EXPECT_EQ(listed[0], "Tier && \"zero\" / Вечер|Ctrl+1");
-    EXPECT_EQ(listed[1], "plain|Ctrl+2");
-    EXPECT_EQ(listed[8], "n9|Ctrl+9");
-    EXPECT_EQ(listed[9], "n10|"); // past the ninth, no key
-    EXPECT_TRUE(boxes.boxes().empty());
-    EXPECT_EQ(board.actions().size(), ownActions); // the table's own actions are as they were
-}
 
 // The $10 table refuses the 5 on spot 9: the 10 on spot 7 stays, and undo
 // takes the whole placement back, the stake that was there before kept.
@@ -145,60 +108,6 @@ TEST_F(LayoutsTest, HoveringALayoutInTheManageWindowPreviewsIt) {
     manage->close();
     EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
     EXPECT_EQ(Grab(), bare);
-}
-
-// Each button acts on the selected layout's id in the file as it is then, and
-// each save re-reads the file before it writes, so a layout another table
-// saved meanwhile is kept; the menu follows each one.
-TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
-    Lay(board, {{7, 10}});
-    for (const char* name : {"a", "b", "c"}) {
-        Save(board, QString::fromLatin1(name));
-    }
-    Find<QAction>("actManageLayouts")->trigger();
-    auto* manage = Find("dlgLayouts");
-    ASSERT_TRUE(manage && manage->isWindow() && manage->isVisible());
-    auto* list = manage->findChild<QListWidget*>("lstLayouts");
-    const auto press = [&](int row, const char* button) {
-        list->setCurrentRow(row);
-        QTest::mouseClick(manage->findChild<QPushButton*>(button), Qt::LeftButton);
-    };
-    press(1, "cmdUp");
-    EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "a|Ctrl+2", "c|Ctrl+3"}));
-    press(2, "cmdDown"); // the last stays last
-    press(0, "cmdDown");
-    EXPECT_EQ(Listed(board), (QStringList{"a|Ctrl+1", "b|Ctrl+2", "c|Ctrl+3"}));
-    frmBoard other;
-    other.stateForTest().SpotStake.at(8) = 5;
-    Save(other, QStringLiteral("d"));
-    press(0, "cmdDelete");
-    EXPECT_EQ(Listed(board), (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3"}));
-    Save(other, QStringLiteral("e")); // the other table still lists a
-    Save(board, QStringLiteral("f")); // this one does not list e
-    const frmBoard fresh;
-    EXPECT_EQ(Listed(fresh),
-              (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4", "f|Ctrl+5"}));
-    AnswerName(QStringLiteral("B & co"));
-    press(0, "cmdRename");
-    EXPECT_EQ(Listed(board),
-              (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4", "f|Ctrl+5"}));
-    EXPECT_EQ(list->item(0)->text(), "B & co");
-    EXPECT_TRUE(boxes.boxes().empty());
-}
-
-// Text the store reads, whose row is no layout: a stake-less row. (Files the
-// store itself cannot read are its own tests' business.)
-TEST_F(LayoutsTest, AFileOfMalformedLayoutsIsMovedAsideAndThePlayerToldOnce) {
-    WriteFile(LayoutsPath(), "velmora layouts 1\nid\tname\nend 1\n");
-    const frmBoard table;
-    ASSERT_EQ(boxes.boxes().size(), 1U);
-    EXPECT_TRUE(boxes.boxes()[0].text.contains("saved layouts"));
-    EXPECT_TRUE(boxes.boxes()[0].text.contains(".unreadable-"));
-    EXPECT_EQ(MovedAside().size(), 1);
-    EXPECT_FALSE(QFile::exists(LayoutsPath()));
-    EXPECT_TRUE(Listed(table).isEmpty());
-    const frmBoard again;
-    EXPECT_EQ(boxes.boxes().size(), 1U); // nothing left to tell
 }
 
 } // namespace

@@ -113,10 +113,8 @@ TEST_P(RacetrackPressTest, EveryStopDoesWhatItsButtonDoes) {
 INSTANTIATE_TEST_SUITE_P(
     Racetrack, RacetrackPressTest,
     ::testing::Values(
-        PressRow{"OneDollarTableWithOneDollarChips", 0, 0, "2", Qt::LeftButton, false},
         PressRow{"TenDollarTableRefusesFiveDollarChips", 3, 2, "1", Qt::LeftButton, false},
         PressRow{"TwoDollarTableFillsToItsMaximum", 1, 3, "6", Qt::LeftButton, false},
-        PressRow{"FiveDollarTableWithATypedCountOfZero", 2, 4, "0", Qt::LeftButton, false},
         PressRow{"RightPressesTakeOffWhatLeftPressesPut", 2, 2, "3", Qt::RightButton, true},
         PressRow{"MiddlePressesOnAStakedLayout", 1, 3, "2", Qt::MiddleButton, true}),
     [](const auto& row) { return std::string(row.param.name); });

@@ -9,6 +9,8 @@
 #include "window/common/ClickLabel.h"
 #include "window/common/Picture.h"
 #include "window/help/HelpUnit.h"
+#include "window/layouts/LayoutsUnit.h"
+#include "window/racetrack/RacetrackUnit.h"
 #include "window/statistics/StatisticsUnit.h"
 #include "window/strategy/StrategyUnit.h"
 #include "window/zoom/ZoomUnit.h"
@@ -50,7 +52,11 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     ConnectHandlers();
     Form_Load();
     ConnectTeaching();
-    ConnectLayouts();
+    m_layouts = new LayoutsUnit(
+        *m_table, DataStore(QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
+                            QStringLiteral("saved layouts"),
+                            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }));
+    connect(m_layouts, &LayoutsUnit::listed, this, &frmBoard::ApplyActionRules);
     m_zoomUnit->Restore();
     // After the constructor, so the table is shown first and the game starts as ever.
     QTimer::singleShot(0, this, &frmBoard::ReopenWindows);
@@ -106,7 +112,7 @@ void frmBoard::ConnectHandlers() {
     m_statistics = new StatisticsUnit(*m_table);
     m_help = new HelpUnit(*m_table);
     CreateActions();
-    CreateRacetrack();
+    m_racetrack = new RacetrackUnit(*m_table);
     CreateAutoplay();
     m_strategy = new StrategyUnit(*m_table);
     m_zoomUnit = new ZoomUnit(*m_table);

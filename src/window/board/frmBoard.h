@@ -23,6 +23,8 @@
 class BoardTable;
 class ClickLabel;
 class HelpUnit;
+class LayoutsUnit;
+class RacetrackUnit;
 class HelpViewer;
 class StatisticsUnit;
 class StrategyUnit;
@@ -145,18 +147,6 @@ class frmBoard : public QWidget {
     // Every action round the table enabled by its rule (table/ActionRules.h).
     void ApplyActionRules();
 
-    // The racetrack beside the table (frmBoardRacetrack.cpp), built on first
-    // use; its presses are the announced buttons' own.
-    void CreateRacetrack();
-    void actRacetrack_Triggered();
-    bool RacetrackAnswers() const;
-    void Racetrack_Pressed(int stop, Qt::MouseButton button);
-    void Racetrack_Hovered(int stop);
-    void Racetrack_EitherSide(int delta);
-    void RefreshRacetrack();
-    QAction* m_actRacetrack = nullptr;
-    QPointer<frmRacetrack> m_frmRacetrack;
-    int m_trackHovered = -1; // the stop under the pointer, -1 for none
     // Autoplay: spins played for the player from the layout as it started
     // (frmBoardAutoplay.cpp). The one place that says when it may start.
     bool AutoplayAllowed() const;
@@ -175,21 +165,6 @@ class frmBoard : public QWidget {
     QAction* m_actAutoplay = nullptr;
     QTimer* m_tmrAutoplay = nullptr; // the pause between two spins
     QObject* m_autoplayKeys = nullptr;
-    // Saved layouts: save, the Layouts menu and placing one (frmBoardLayouts.cpp).
-    void ConnectLayouts();
-    void actSaveLayout_Triggered();
-    void PlaceSavedLayout(const SpotStakes& stakes);
-    void ShowLayouts(const DataStore::Result& result);
-    void actManageLayouts_Triggered();
-    void PreviewLayout(const SpotStakes* stakes);
-    QAction* m_actSaveLayout = nullptr;
-    QPointer<dlgLayouts> m_dlgLayouts; // built on first use
-    QMenu* m_mnuLayouts = nullptr;
-    QWidget* m_layoutKeys = nullptr; // holds the layout actions, so their keys work here
-    QList<QAction*> m_layoutActions;
-    DataStore m_layoutStore{QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
-                            QStringLiteral("saved layouts"),
-                            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
 
     // Every place, size and font scaled (frmBoardZoom.cpp).
     void ShowAtZoom(double zoom);
@@ -257,6 +232,8 @@ class frmBoard : public QWidget {
     HelpUnit* m_help = nullptr;
     StrategyUnit* m_strategy = nullptr;
     ZoomUnit* m_zoomUnit = nullptr;
+    RacetrackUnit* m_racetrack = nullptr;
+    LayoutsUnit* m_layouts = nullptr;
     // Every control by name, filled as they are created: cheaper than
     // searching 400 children by name for each one.
     QHash<QString, QWidget*> m_controls;

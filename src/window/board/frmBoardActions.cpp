@@ -127,14 +127,13 @@ void frmBoard::EndRound(std::int16_t number, std::int32_t spinWin) {
 // and every start and end of a spin, whichever control or key made it.
 // The table takes the player's own changes: no ball running, no autoplay.
 bool frmBoard::TableIdle() const {
-    return !m_state.Spinning && !m_autoplay;
+    return !m_table->busy();
 }
 
 void frmBoard::FollowTableChange() {
     if (m_preview) {
         m_preview->Refresh();
     }
-    RefreshRacetrack();
     emit m_table->stakesChanged();
     UpdateAutoplayAction();
     ApplyActionRules();
@@ -142,7 +141,7 @@ void frmBoard::FollowTableChange() {
 
 // Only the actions that have a rule; the others are always usable.
 void frmBoard::ApplyActionRules() {
-    const TableMoment moment{m_state.Spinning, m_autoplay.has_value(), DrillOpen(),
+    const TableMoment moment{m_state.Spinning, m_table->held(), DrillOpen(),
                              m_session.journal.CanUndo(),
                              m_zoomUnit ? m_zoomUnit->percent() : kDefaultZoom};
     for (QAction* action : findChildren<QAction*>()) {

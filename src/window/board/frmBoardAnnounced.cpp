@@ -1,6 +1,7 @@
 // The eighteen announced-bet buttons: each places its pattern on the press.
 #include "window/board/frmBoard.h"
 
+#include "window/board/BoardTable.h"
 #include "window/board/UndoStep.h"
 #include "window/common/MouseButtons.h"
 
@@ -70,7 +71,7 @@ bool frmBoard::eventFilter(QObject* watched, QEvent* event) {
 // The texts are read as typed at the moment of the press.
 bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button,
                                    const std::optional<std::string>& cover) {
-    if (DrillTakesPress()) {
+    if (m_table->TakeAnnouncedPress()) {
         return true;
     }
     const auto code = ButtonCode(button);

@@ -7,6 +7,7 @@
 #include "betting/LayoutActions.h"
 #include "wheel/Spin.h"
 #include "window/autoplay/dlgAutoplay.h"
+#include "window/board/BoardTable.h"
 #include "window/board/UndoStep.h"
 #include "window/common/InputBlocker.h"
 
@@ -124,7 +125,7 @@ void frmBoard::StartAutoplay(const AutoplaySettings& settings, AutoplaySpeed spe
                                                          : kTickMilliseconds);
     m_tmrAutoplay->setInterval(PauseAfterSpin(speed));
     BlockForAutoplay();
-    FollowTableChange();
+    m_table->setHeld(true);
     NextAutoplaySpin();
 }
 
@@ -205,5 +206,5 @@ void frmBoard::EndAutoplay() {
     }
     m_autoplay.reset();
     emit autoplayStatus(QString());
-    FollowTableChange();
+    m_table->setHeld(false);
 }

@@ -7,6 +7,7 @@
 
 #include "window/common/WindowPlaces.h"
 #include "window/help/HelpUnit.h"
+#include "window/racetrack/RacetrackUnit.h"
 #include "window/statistics/StatisticsUnit.h"
 
 void frmBoard::ReopenWindows() {
@@ -20,7 +21,7 @@ void frmBoard::ReopenWindows() {
         m_help->Show();
     }
     if (racetrack) {
-        actRacetrack_Triggered();
+        m_racetrack->Show();
     }
     if (statistics || help || racetrack) {
         window()->activateWindow(); // the keyboard stays with the table

@@ -9,6 +9,7 @@
 #include "practice/DrillCheck.h"
 #include "practice/DrillProgress.h"
 #include "window/board/AnnouncedPreview.h"
+#include "window/board/BoardTable.h"
 #include "window/common/DataStore.h"
 #include "window/common/WindowPlaces.h"
 #include "window/practice/frmPractice.h"
@@ -172,6 +173,7 @@ void frmBoard::EndDrill() {
     m_cmbNumber->setEditText(run.cover);
     m_cmbNeighb->setEditText(run.eitherSide);
     m_practice.reset();
+    m_table->DivertAnnouncedPresses(nullptr);
     m_preview->SetSilenced(false);
     m_preview->ClearMarks();
     if (m_frmPractice) {

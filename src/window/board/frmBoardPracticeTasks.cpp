@@ -6,6 +6,7 @@
 #include "practice/DrillCheck.h"
 #include "practice/PaySum.h"
 #include "window/board/AnnouncedPreview.h"
+#include "window/board/BoardTable.h"
 #include "window/board/PracticeRun.h"
 #include "window/practice/frmPractice.h"
 
@@ -26,6 +27,7 @@ void frmBoard::NewDrillTask() {
     run.place.reset();
     run.name.reset();
     run.pay.reset();
+    m_table->DivertAnnouncedPresses(nullptr);
     ClearLayoutForDrill();
     const int level = m_frmPractice->level();
     const Drill drill = m_frmPractice->drill();
@@ -48,6 +50,7 @@ void frmBoard::NewDrillTask() {
 void frmBoard::NewPlaceTask(int level) {
     const PlacedBet& task =
         m_practice->place.emplace(DrawPlaceTask(m_state, level, m_practice->random));
+    m_table->DivertAnnouncedPresses([this] { DrillTakesPress(); });
     m_state.TableIndex = task.tableIndex;
     m_state.ChipIndex = task.chipIndex;
     RedrawSelectors();

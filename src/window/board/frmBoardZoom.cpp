@@ -11,7 +11,6 @@
 #include "window/common/Picture.h"
 #include "window/common/Twips.h"
 #include "window/practice/frmPractice.h"
-#include "window/racetrack/frmRacetrack.h"
 
 namespace {
 
@@ -39,9 +38,6 @@ void frmBoard::ShowAtZoom(double zoom) {
     PlaceSpotChips();
     RedrawAllSpots();
     RedrawBall();
-    if (m_frmRacetrack) {
-        m_frmRacetrack->SetZoom(zoom);
-    }
     if (m_frmPractice) {
         m_frmPractice->SetZoom(zoom);
     }
