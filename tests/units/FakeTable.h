@@ -41,13 +41,14 @@ class FakeTable final : public Table {
 
     void PutLayoutAside() override {
         ++putAside;
-        aside = game;
+        asideGame = game;
         game.SpotStake = {};
     }
     void BringLayoutBack() override {
         ++broughtBack;
-        game.SpotStake = aside.SpotStake;
+        game.SpotStake = asideGame.SpotStake;
     }
+    bool layoutAside() const override { return putAside > broughtBack; }
     void ClearLayout() override {
         ++cleared;
         game.SpotStake = {};
@@ -121,7 +122,7 @@ class FakeTable final : public Table {
     void ShowMessage(const QString& text) override { messages << text; }
 
     GameState game;
-    GameState aside;
+    GameState asideGame;
     SessionStatistics session;
     QWidget owned;
     QString eitherSide = QStringLiteral("2");

@@ -64,7 +64,7 @@ void PlayUntil(frmBoard& board, const std::function<bool()>& done) {
 }
 
 void PlayOut(frmBoard& board) {
-    PlayUntil(board, [&] { return !board.autoplayRunning(); });
+    PlayUntil(board, [&] { return !AutoplayOf(board).running(); });
 }
 
 int SpinsPlayed(const GameState& state) {
@@ -107,7 +107,7 @@ TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
         EXPECT_EQ(tick->interval(), GetParam().tickMilliseconds);
     }
     PlayOut(board);
-    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::SpinsDone);
+    EXPECT_EQ(AutoplayOf(board).lastEnd(), AutoplayEnd::SpinsDone);
     EXPECT_EQ(tick->interval(), kTickMilliseconds);
     EXPECT_EQ(SpinsPlayed(board.state()), 5);
     const auto played = [](const GameState& s) {
@@ -136,8 +136,6 @@ struct RuleCase {
 // clang-format off
 const std::vector<RuleCase> kRuleCases = {
     {"TheFloorStopsAtItsBalance", kSeventeen, "chkStopBelow", "spnStopBelow", -15, 3, AutoplayEnd::BalanceBelow},
-    {"TheCeilingStopsAtItsBalance", 0, "chkStopAbove", "spnStopAbove", 150, 3, AutoplayEnd::BalanceAbove},
-    {"TheLastWinMarkStops", 0, "chkStopWin", "spnStopWin", 175, 3, AutoplayEnd::LastWinAbove},
     {"AWonSpinStops", 0, "chkStopOnWin", nullptr, 0, 3, AutoplayEnd::SpinWon},
     {"AFloorNotReachedLetsEverySpinPlay", kSeventeen, "chkStopBelow", "spnStopBelow", -100, 4, AutoplayEnd::SpinsDone},
 };
@@ -157,7 +155,7 @@ TEST_F(AutoplayTest, EachStopRuleEndsTheRunAfterTheSpinThatMeetsIt) {
                             }
                         });
         PlayOut(table);
-        EXPECT_EQ(table.lastAutoplayEnd(), c.end);
+        EXPECT_EQ(AutoplayOf(table).lastEnd(), c.end);
         EXPECT_EQ(SpinsPlayed(table.state()), c.played);
     }
 }
@@ -170,7 +168,7 @@ TEST_F(AutoplayTest, AnEmptyLayoutOrARefusedStakeStopsAutoplayWithTheTablesMessa
     ASSERT_EQ(boxes.boxes().size(), 1U);
     ExpectTableMessage(boxes.boxes().front(),
                        "Place a bet on the layout before starting autoplay.");
-    EXPECT_FALSE(board.autoplayRunning());
+    EXPECT_FALSE(AutoplayOf(board).running());
     boxes.clear();
     const std::int16_t spot = StraightUpSpot(kSeventeen);
     const std::int16_t maximum = board.state().limits.SpotMaxBet.at(2).at(spot);
@@ -181,7 +179,7 @@ TEST_F(AutoplayTest, AnEmptyLayoutOrARefusedStakeStopsAutoplayWithTheTablesMessa
     ASSERT_EQ(boxes.boxes().size(), 1U);
     ExpectTableMessage(boxes.boxes().front(),
                        QStringLiteral("Maximum bet allowed is  %1").arg(maximum));
-    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::Refused);
+    EXPECT_EQ(AutoplayOf(board).lastEnd(), AutoplayEnd::Refused);
     EXPECT_EQ(SpinsPlayed(board.state()), 2);
     EXPECT_EQ(board.state().SpotStake.at(spot), 0) << "the refused stake is not placed";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -214,22 +212,11 @@ TEST(AutoplayMainWindowTest, ShowsProgressAndStopsOnEscapeAfterTheSpin) {
     QTest::keyClick(&board, Qt::Key_Escape);
     EXPECT_TRUE(board.state().Spinning) << "the spin under way still runs";
     PlayOut(board);
-    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::PlayerStopped);
+    EXPECT_EQ(AutoplayOf(board).lastEnd(), AutoplayEnd::PlayerStopped);
     EXPECT_EQ(SpinsPlayed(board.state()), 2);
     EXPECT_EQ(window.statusBar()->currentMessage(), "");
     EXPECT_EQ(autoplay->text(), "&Autoplay...");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(AutoplayTest, StopAutoplayBetweenSpinsEndsTheRunAtOnce) {
-    Lay(board, {{kRedSpot, 10}});
-    StartFromDialog(board, 5, ProgressionKind::Flat, AutoplaySpeed::Fast);
-    PlayUntil(board, [&] { return !board.state().Spinning; });
-    ActionOf(board, "actAutoplay")->trigger();
-    EXPECT_FALSE(board.autoplayRunning());
-    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::PlayerStopped);
-    EXPECT_EQ(SpinsPlayed(board.state()), 1);
-    EXPECT_EQ(board.findChild<QTimer*>("tmrDelay")->interval(), kTickMilliseconds);
 }
 
 } // namespace

@@ -29,7 +29,7 @@ class BoardTable final : public Table {
 
     void PutLayoutAside() override;
     void BringLayoutBack() override;
-    bool layoutAside() const { return m_aside.has_value(); }
+    bool layoutAside() const override { return m_aside.has_value(); }
     void ClearLayout() override;
     void ForgetUndo() override;
     void SetChipAndTable(std::int16_t chip, std::int16_t table) override;

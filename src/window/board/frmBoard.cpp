@@ -2,6 +2,7 @@
 
 #include "table/RandomSource.h"
 #include "wheel/Spin.h"
+#include "window/autoplay/AutoplayUnit.h"
 #include "window/board/BoardLayout.h"
 #include "window/board/BoardTable.h"
 #include "window/board/ControlFactory.h"
@@ -113,7 +114,7 @@ void frmBoard::ConnectHandlers() {
     m_help = new HelpUnit(*m_table);
     CreateActions();
     m_racetrack = new RacetrackUnit(*m_table);
-    CreateAutoplay();
+    m_autoplay = new AutoplayUnit(*m_table);
     m_strategy = new StrategyUnit(*m_table);
     m_zoomUnit = new ZoomUnit(*m_table);
     connect(m_zoomUnit, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);

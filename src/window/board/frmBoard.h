@@ -4,7 +4,6 @@
 #include "betting/SavedLayouts.h"
 #include "betting/TableSession.h"
 #include "practice/DrillLevels.h"
-#include "strategy/AutoplayRun.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
 #include "window/common/DataStore.h"
@@ -22,6 +21,7 @@
 
 class BoardTable;
 class ClickLabel;
+class AutoplayUnit;
 class HelpUnit;
 class LayoutsUnit;
 class RacetrackUnit;
@@ -47,7 +47,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTimer;
-enum class AutoplaySpeed;
 
 // The table window. It owns the whole game state; its controls only show it.
 // Building the window runs the start-up (Form_Load).
@@ -76,10 +75,6 @@ class frmBoard : public QWidget {
     // One tick of the ball, as the timer gives it; public so tests can step a spin.
     void tmrDelay_Timer();
 
-    // Autoplay (frmBoardAutoplay.cpp): whether a run is under way, and why the last one ended.
-    bool autoplayRunning() const { return m_autoplay.has_value(); }
-    std::optional<AutoplayEnd> lastAutoplayEnd() const { return m_lastAutoplayEnd; }
-
     // The zoom of the table: 1.0 at the designed size.
     double Zoom() const { return m_zoom; }
     // The drills (frmBoardPractice.cpp): whether the practice window is open,
@@ -88,10 +83,6 @@ class frmBoard : public QWidget {
     const PlacedBet* placeTaskForTest() const; // null unless a Place it task is open
     const NameTask* nameTaskForTest() const;
     const PayTask* payTaskForTest() const;
-
-  signals:
-    // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
-    void autoplayStatus(const QString& text);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -146,25 +137,6 @@ class frmBoard : public QWidget {
     bool TableIdle() const;
     // Every action round the table enabled by its rule (table/ActionRules.h).
     void ApplyActionRules();
-
-    // Autoplay: spins played for the player from the layout as it started
-    // (frmBoardAutoplay.cpp). The one place that says when it may start.
-    bool AutoplayAllowed() const;
-    void CreateAutoplay();
-    void UpdateAutoplayAction();
-    void actAutoplay_Triggered();
-    void StartAutoplay(const AutoplaySettings& settings, AutoplaySpeed speed);
-    void NextAutoplaySpin();
-    void AutoplaySettled(bool settled);
-    void BlockForAutoplay();
-    void EndAutoplay();
-    std::optional<AutoplayRun> m_autoplay;
-    std::optional<AutoplayEnd> m_lastAutoplayEnd;
-    AutoplaySettings m_autoplaySettings;
-    AutoplaySpeed m_autoplaySpeed{};
-    QAction* m_actAutoplay = nullptr;
-    QTimer* m_tmrAutoplay = nullptr; // the pause between two spins
-    QObject* m_autoplayKeys = nullptr;
 
     // Every place, size and font scaled (frmBoardZoom.cpp).
     void ShowAtZoom(double zoom);
@@ -234,6 +206,7 @@ class frmBoard : public QWidget {
     ZoomUnit* m_zoomUnit = nullptr;
     RacetrackUnit* m_racetrack = nullptr;
     LayoutsUnit* m_layouts = nullptr;
+    AutoplayUnit* m_autoplay = nullptr;
     // Every control by name, filled as they are created: cheaper than
     // searching 400 children by name for each one.
     QHash<QString, QWidget*> m_controls;

@@ -135,7 +135,6 @@ void frmBoard::FollowTableChange() {
         m_preview->Refresh();
     }
     emit m_table->stakesChanged();
-    UpdateAutoplayAction();
     ApplyActionRules();
 }
 

@@ -69,7 +69,7 @@ const PlacedBet* frmBoard::placeTaskForTest() const {
 
 // The first drill puts the layout aside; another one only switches the window.
 void frmBoard::OpenDrill(Drill drill) {
-    if (m_state.Spinning || m_autoplay) {
+    if (m_table->busy()) {
         return;
     }
     if (!m_practice) {

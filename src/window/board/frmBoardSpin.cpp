@@ -41,7 +41,7 @@ void frmBoard::tmrDelay_Timer() {
     RedrawBall();
     if (stopped) {
         StopBall();
-        AutoplaySettled(CalcWin());
+        CalcWin();
     }
 }
 

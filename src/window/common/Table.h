@@ -53,6 +53,8 @@ class Table : public QObject {
     // aside (the layout cleared, nothing to undo), and brought back exactly.
     virtual void PutLayoutAside() = 0;
     virtual void BringLayoutBack() = 0;
+    // Between the two: what lies on the layout is practice, not the player's money.
+    virtual bool layoutAside() const = 0;
     // The stakes back to the Balance, not journaled.
     virtual void ClearLayout() = 0;
     virtual void ForgetUndo() = 0;
