@@ -2,6 +2,7 @@
 
 #include "window/autoplay/AutoplayUnit.h"
 #include "window/board/frmBoard.h"
+#include "window/practice/DrillsUnit.h"
 
 #include "core/FixedRandom.h"
 
@@ -38,6 +39,10 @@ inline QAction* ActionOf(const frmBoard& b, const char* name) {
 
 inline const AutoplayUnit& AutoplayOf(const frmBoard& b) {
     return *b.findChild<AutoplayUnit*>();
+}
+
+inline const DrillsUnit& DrillsOf(const frmBoard& b) {
+    return *b.findChild<DrillsUnit*>();
 }
 
 // A file written as a hand or a crash left it, its folder made first.

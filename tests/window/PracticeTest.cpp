@@ -1,6 +1,6 @@
-// The practice window: each drill's answer reaching the rule and its verdict
-// the screen, the layout put aside while it is open, and the progress it
-// keeps between runs. The rules themselves are tested in the core.
+// The practice window at the table: each drill's answer reaching the rule
+// and its verdict the screen, and the layout put aside while it is open.
+// The rules are tested in the core, the unit's own logic against a fake table.
 #include "PlayerPresses.h"
 
 #include "betting/BetNames.h"
@@ -55,7 +55,7 @@ class PracticeTest : public PlayerTest {
     }
     // Builds the task's bet straight into the layout, as the player would by hand.
     void BuildTask(frmBoard& table) {
-        const PlacedBet* task = table.placeTaskForTest();
+        const PlacedBet* task = DrillsOf(table).placeTask();
         ASSERT_NE(task, nullptr);
         table.stateForTest().SpotStake = task->stakes;
     }
@@ -89,22 +89,11 @@ TEST_F(PracticeTest, PlaceItRightAndWrongAreCountedAndTheWrongOneMarksTheMissing
     const QImage unmarked = Picture("imgBoard");
     Check(window); // nothing built: every piece is missing
     EXPECT_EQ(verdict->text().toStdString(),
-              CheckPlace(*board.placeTaskForTest(), board.state().SpotStake).text);
+              CheckPlace(*DrillsOf(board).placeTask(), board.state().SpotStake).text);
     EXPECT_TRUE(verdict->accessibleName().startsWith("Verdict: missing "));
     EXPECT_EQ(Text(window, "lblWrong"), "Wrong: 1");
     EXPECT_EQ(Text(window, "lblStreak"), "Streak: 0 (best 1)");
     EXPECT_NE(Picture("imgBoard"), unmarked);
-}
-
-TEST_F(PracticeTest, AnAnnouncedButtonInPlaceItPlacesNothingAndCountsWrong) {
-    frmPractice* window = Open(board);
-    QTest::mouseClick(Find(QStringLiteral("cmdTier")), Qt::LeftButton);
-    EXPECT_EQ(board.state().SpotStake, Layout{});
-    EXPECT_EQ(Text(window, "lblVerdict").toStdString(), ButtonPressedVerdict().text);
-    EXPECT_EQ(Text(window, "lblWrong"), "Wrong: 1");
-    Check(window); // the task was answered by the press: no second count
-    EXPECT_EQ(Text(window, "lblWrong"), "Wrong: 1");
-    EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
 }
 
 class StakesComeBack : public PracticeTest, public ::testing::WithParamInterface<const char*> {};
@@ -189,78 +178,14 @@ TEST_P(RefusedWhileOpen, DoesNothingWhileADrillIsOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, RefusedWhileOpen,
-                         ::testing::Values("actSpin", "actRebet", "actDouble", "actAutoplay",
-                                           "actSaveLayout"),
+                         ::testing::Values("actSpin", "actRebet", "actAutoplay"),
                          [](const auto& row) { return std::string(row.param); });
-
-// Progress is stored and read back: the counts, the streak and the level opened.
-TEST_F(PracticeTest, APassedLevelAndTheCountsAreKeptForTheNextTable) {
-    frmPractice* window = Open(board);
-    EXPECT_TRUE(LevelOpen(window, 0));
-    EXPECT_FALSE(LevelOpen(window, 1));
-    for (int i = 0; i < kMarkWindow; ++i) {
-        BuildTask(board);
-        Check(window);
-        Press(window, Qt::Key_Escape);
-    }
-    EXPECT_TRUE(LevelOpen(window, 1));
-    EXPECT_FALSE(LevelOpen(window, 2));
-    window->close();
-    frmBoard second(nullptr, std::make_unique<FixedRandom>());
-    frmPractice* again = Open(second);
-    EXPECT_TRUE(LevelOpen(again, 1));
-    EXPECT_EQ(Text(again, "lblRight"), QStringLiteral("Right: %1").arg(kMarkWindow));
-    EXPECT_EQ(Text(again, "lblStreak"), QStringLiteral("Streak: %1 (best %1)").arg(kMarkWindow));
-    EXPECT_TRUE(boxes.boxes().empty());
-}
-
-TEST_F(PracticeTest, ACorruptProgressFileIsMovedAsideWithOneNotice) {
-    QDir().mkpath(QFileInfo(ProgressPath()).path());
-    QFile file(ProgressPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a progress file\n\x01\x02");
-    file.close();
-    frmPractice* window = Open(board);
-    QTRY_COMPARE(boxes.boxes().size(), std::size_t{1});
-    const QStringList aside =
-        QFileInfo(ProgressPath()).dir().entryList({"progress.txt.unreadable-*"});
-    ASSERT_EQ(aside.size(), 1);
-    const QString movedTo = QFileInfo(ProgressPath()).dir().filePath(aside.at(0));
-    EXPECT_EQ(boxes.boxes().at(0).text, "Velmora could not read its practice progress, so it moved "
-                                        "the file to " +
-                                            movedTo + " and starts afresh.");
-    QFile kept(movedTo);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("not a progress file\n\x01\x02"));
-    EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
-    BuildTask(board);
-    Check(window);
-    EXPECT_EQ(Text(window, "lblRight"), "Right: 1");
-    EXPECT_EQ(boxes.boxes().size(), std::size_t{1});
-}
-
-TEST_F(PracticeTest, ThePracticeWindowFollowsTheZoom) {
-    const frmPractice* window = Open(board);
-    const qreal designed = window->font().pointSizeF();
-    const int narrowest = window->minimumWidth();
-    Find<QAction>("actZoomIn")->trigger();
-    Find<QAction>("actZoomIn")->trigger(); // 150 %
-    EXPECT_DOUBLE_EQ(window->font().pointSizeF(), designed * 1.5);
-    EXPECT_GE(window->minimumWidth(), narrowest * 14 / 10);
-    board.findChild<frmPractice*>()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const frmPractice* again = Open(board); // opened at the zoom of the moment
-    EXPECT_DOUBLE_EQ(again->font().pointSizeF(), designed * 1.5);
-    Find<QAction>("actZoomReset")->trigger();
-    EXPECT_DOUBLE_EQ(again->font().pointSizeF(), designed);
-    EXPECT_EQ(again->minimumWidth(), narrowest);
-}
 
 // A right name by its key, then on the next task a wrong one by its button.
 TEST_F(PracticeTest, NameItLaysTheBetByItsButtonAndAWrongNameMarksBothBets) {
     frmPractice* window = Open(board, "actDrillName");
     for (const bool right : {true, false}) {
-        const NameTask task = *board.nameTaskForTest();
+        const NameTask task = *DrillsOf(board).nameTask();
         EXPECT_EQ(board.state().SpotStake, task.bet.stakes) << "the press staked the task's bet";
         EXPECT_EQ(board.state().TableIndex, task.bet.tableIndex);
         EXPECT_EQ(board.state().ChipIndex, task.bet.chipIndex);
@@ -296,7 +221,7 @@ TEST_F(PracticeTest, PayItChecksTheTypedSumAndBreaksAWrongOneDown) {
                QStringLiteral("Right: %1, Wrong: %2").arg(right).arg(wrong);
     };
     for (const int off : {0, -10}) {
-        const PayTask task = *board.payTaskForTest();
+        const PayTask task = *DrillsOf(board).payTask();
         EXPECT_EQ(board.state().SpotStake, task.stakes) << "the call bet and the chips by hand";
         EXPECT_TRUE(Text(window, "lblTask").startsWith(QString::fromStdString(task.text)));
         QTest::keyClicks(answer, "lots");
@@ -312,43 +237,6 @@ TEST_F(PracticeTest, PayItChecksTheTypedSumAndBreaksAWrongOneDown) {
         EXPECT_TRUE(countsShown());
         Press(window, Qt::Key_Escape);
     }
-}
-
-TEST_F(PracticeTest, TheClockRunsOnTheTaskAndStopsAtTheAnswer) {
-    frmPractice* window = Open(board);
-    now += 65'400;
-    window->Tick();
-    EXPECT_EQ(Text(window, "lblClock"), "1:05");
-    EXPECT_EQ(window->findChild<QLabel*>("lblClock")->accessibleName(), "Time on this task 1:05");
-    BuildTask(board);
-    Check(window);
-    now += 10'000;
-    window->Tick();
-    EXPECT_EQ(Text(window, "lblClock"), "1:05") << "stopped at the answer";
-    EXPECT_EQ(Text(window, "lblAverage"), "Average time: 65.4 s");
-    Press(window, Qt::Key_Escape);
-    EXPECT_EQ(Text(window, "lblClock"), "0:00");
-}
-
-// Escape skips an unchecked task uncounted; a checked one is a row of the table.
-TEST_F(PracticeTest, TheTableOfBetsCountsTasksAndTheMostMissedChip) {
-    frmPractice* window = Open(board);
-    auto* table = window->findChild<QTableWidget*>("tblBets");
-    Press(window, Qt::Key_Escape);
-    EXPECT_EQ(Text(window, "lblRight") + Text(window, "lblWrong"), "Right: 0Wrong: 0");
-    EXPECT_EQ(table->rowCount(), 0);
-    const PlacedBet task = *board.placeTaskForTest();
-    Check(window); // nothing built: every spot missed, the lowest named
-    ASSERT_EQ(table->rowCount(), 1);
-    EXPECT_EQ(table->verticalHeaderItem(0)->text(),
-              QString::fromStdString(AnnouncedBetName(task.call.bet)));
-    EXPECT_EQ(table->item(0, 0)->text(), "1");
-    EXPECT_EQ(table->item(0, 1)->text(), "0");
-    std::int16_t lowest = 0;
-    while (task.stakes.at(lowest) == 0) {
-        ++lowest;
-    }
-    EXPECT_EQ(table->item(0, 2)->text(), QString::fromStdString(SpotName(lowest)));
 }
 
 } // namespace

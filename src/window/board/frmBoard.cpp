@@ -11,6 +11,7 @@
 #include "window/common/Picture.h"
 #include "window/help/HelpUnit.h"
 #include "window/layouts/LayoutsUnit.h"
+#include "window/practice/DrillsUnit.h"
 #include "window/racetrack/RacetrackUnit.h"
 #include "window/statistics/StatisticsUnit.h"
 #include "window/strategy/StrategyUnit.h"
@@ -65,6 +66,10 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
 
 frmBoard::~frmBoard() = default;
 
+bool frmBoard::DrillOpen() const {
+    return m_table->layoutAside();
+}
+
 HelpViewer* frmBoard::helpViewer() const {
     return m_help->viewer();
 }
@@ -118,7 +123,9 @@ void frmBoard::ConnectHandlers() {
     m_strategy = new StrategyUnit(*m_table);
     m_zoomUnit = new ZoomUnit(*m_table);
     connect(m_zoomUnit, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);
-    CreatePractice();
+    m_drills = new DrillsUnit(*m_table, *m_random,
+                              DataStore(QStringLiteral("progress.txt"), std::string(kProgressKind),
+                                        kProgressVersion, QStringLiteral("practice progress")));
 }
 
 void frmBoard::Form_Load() {

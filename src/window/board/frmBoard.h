@@ -22,6 +22,7 @@
 class BoardTable;
 class ClickLabel;
 class AutoplayUnit;
+class DrillsUnit;
 class HelpUnit;
 class LayoutsUnit;
 class RacetrackUnit;
@@ -77,12 +78,8 @@ class frmBoard : public QWidget {
 
     // The zoom of the table: 1.0 at the designed size.
     double Zoom() const { return m_zoom; }
-    // The drills (frmBoardPractice.cpp): whether the practice window is open,
-    // and the task it shows, for tests that answer it.
+    // A drill is open: the player's layout is put aside for its practice one.
     bool DrillOpen() const;
-    const PlacedBet* placeTaskForTest() const; // null unless a Place it task is open
-    const NameTask* nameTaskForTest() const;
-    const PayTask* payTaskForTest() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -141,30 +138,6 @@ class frmBoard : public QWidget {
     // Every place, size and font scaled (frmBoardZoom.cpp).
     void ShowAtZoom(double zoom);
     double m_zoom = 1.0;
-    // The drills (frmBoardPractice.cpp, the tasks in frmBoardPracticeTasks.cpp):
-    // the player's layout is put aside while the practice window is open and
-    // comes back when it closes.
-    struct PracticeRun;
-    void CreatePractice();
-    void OpenDrill(Drill drill);
-    void NewDrillTask();
-    void NewPlaceTask(int level);
-    void NewNameTask(int level);
-    void NewPayTask(int level);
-    void PressDrillBet(const PlacedBet& bet);
-    void CheckDrill();
-    void CheckPlaceTask();
-    void CheckPayTask();
-    void ChooseDrill(int index);
-    void RecordDrill(AnnouncedBet bet, bool right, const std::vector<std::int16_t>& missed);
-    void ShowDrillProgress();
-    void EndDrill();
-    void ClearLayoutForDrill();
-    bool DrillTakesPress();
-    bool PlacingByHand() const; // a Place it task is open
-    std::array<QAction*, 3> m_actDrills{};
-    QPointer<frmPractice> m_frmPractice;
-    std::shared_ptr<PracticeRun> m_practice; // null while no drill is open
 
     void ShowMessage(const QString& text);
     // Runs a change of the state; false, and the player told what was not
@@ -207,6 +180,7 @@ class frmBoard : public QWidget {
     RacetrackUnit* m_racetrack = nullptr;
     LayoutsUnit* m_layouts = nullptr;
     AutoplayUnit* m_autoplay = nullptr;
+    DrillsUnit* m_drills = nullptr;
     // Every control by name, filled as they are created: cheaper than
     // searching 400 children by name for each one.
     QHash<QString, QWidget*> m_controls;

@@ -10,7 +10,6 @@
 #include "window/common/BoardFonts.h"
 #include "window/common/Picture.h"
 #include "window/common/Twips.h"
-#include "window/practice/frmPractice.h"
 
 namespace {
 
@@ -38,7 +37,4 @@ void frmBoard::ShowAtZoom(double zoom) {
     PlaceSpotChips();
     RedrawAllSpots();
     RedrawBall();
-    if (m_frmPractice) {
-        m_frmPractice->SetZoom(zoom);
-    }
 }

@@ -1,0 +1,209 @@
+// The drills against the fake table: the layout put aside and brought back,
+// what each task asks of the table, and the progress kept between runs.
+#include "FakeTable.h"
+
+#include "betting/BetNames.h"
+#include "practice/DrillCheck.h"
+#include "window/practice/DrillsUnit.h"
+#include "window/practice/frmPractice.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QString ProgressPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/progress.txt");
+}
+
+DataStore ProgressStore() {
+    return {QStringLiteral("progress.txt"), std::string(kProgressKind), kProgressVersion,
+            QStringLiteral("practice progress")};
+}
+
+// A fresh progress file, a table and its drills, and a clock the test moves.
+class DrillsUnitTest : public ::testing::Test {
+  protected:
+    DrillsUnitTest() {
+        QDir folder(QFileInfo(ProgressPath()).path());
+        for (const QString& old : folder.entryList({QStringLiteral("progress.txt*")})) {
+            folder.remove(old);
+        }
+    }
+    frmPractice* Open(const char* action = "actDrillPlace") {
+        unit->findChild<QAction*>(action)->trigger();
+        frmPractice* window = unit->window();
+        if (window) {
+            window->SetClock([this] { return now; });
+        }
+        return window;
+    }
+    QString Text(const char* name) { return unit->window()->findChild<QLabel*>(name)->text(); }
+    void Check() {
+        QTest::mouseClick(unit->window()->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
+    }
+    void Next() { QTest::keyClick(unit->window(), Qt::Key_Escape); }
+    void BuildTask() { table.game.SpotStake = unit->placeTask()->stakes; }
+    bool LevelOpen(int row) {
+        auto* levels = unit->window()->findChild<QComboBox*>("cmbLevel");
+        return qobject_cast<QStandardItemModel*>(levels->model())->item(row)->isEnabled();
+    }
+
+    FakeTable table;
+    FixedRandom random;
+    std::unique_ptr<DrillsUnit> unit = std::make_unique<DrillsUnit>(table, random, ProgressStore());
+    qint64 now = 1000;
+};
+
+TEST_F(DrillsUnitTest, TheLayoutIsPutAsideOnceAndBroughtBackWhenTheWindowCloses) {
+    table.game.SpotStake.at(153) = 10;
+    frmPractice* window = Open();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(table.putAside, 1);
+    EXPECT_EQ(table.game.ChipIndex, unit->placeTask()->chipIndex);
+    EXPECT_EQ(table.game.TableIndex, unit->placeTask()->tableIndex);
+    EXPECT_TRUE(table.silenced) << "Place it is built by hand, without the buttons' preview";
+    EXPECT_TRUE(table.announcedDiverted());
+    EXPECT_GE(table.undoForgotten, 1);
+    Open("actDrillName");
+    EXPECT_EQ(unit->window(), window) << "another drill only switches the window";
+    EXPECT_EQ(table.putAside, 1);
+    EXPECT_FALSE(table.silenced);
+    EXPECT_FALSE(table.announcedDiverted());
+    const NameTask& task = *unit->nameTask();
+    ASSERT_EQ(table.presses.size(), 1U);
+    EXPECT_EQ(table.presses[0].bet, task.bet.call.bet);
+    EXPECT_EQ(table.presses[0].cover, task.bet.call.cover);
+    EXPECT_EQ(table.presses[0].eitherSide, QString::fromStdString(task.bet.call.neighb));
+    window->close();
+    EXPECT_FALSE(unit->open());
+    EXPECT_EQ(table.broughtBack, 1);
+    EXPECT_EQ(table.game.SpotStake.at(153), 10);
+    EXPECT_FALSE(table.announcedDiverted());
+}
+
+TEST_F(DrillsUnitTest, NoDrillWhileTheBallRunsOrAutoplayHoldsTheTable) {
+    for (const auto& [spinning, held] : {std::pair{true, false}, std::pair{false, true}}) {
+        table.game.Spinning = spinning;
+        table.isHeld = held;
+        EXPECT_EQ(Open(), nullptr);
+        EXPECT_EQ(table.putAside, 0);
+    }
+}
+
+// In Place it a button shows the answer: the first press counts wrong, no other.
+TEST_F(DrillsUnitTest, AnAnnouncedPressInPlaceItCountsWrongOnce) {
+    Open();
+    for (int press = 0; press < 2; ++press) {
+        static_cast<Table&>(table).PressAnnounced(AnnouncedBet::Tier, Qt::LeftButton);
+    }
+    EXPECT_TRUE(table.presses.empty());
+    EXPECT_EQ(Text("lblVerdict").toStdString(), ButtonPressedVerdict().text);
+    EXPECT_EQ(Text("lblWrong"), "Wrong: 1");
+    EXPECT_TRUE(table.pair.has_value()) << "the answer marked";
+    Check();
+    EXPECT_EQ(Text("lblWrong"), "Wrong: 1");
+}
+
+// Progress is stored and read back: the counts, the streak and the level opened.
+TEST_F(DrillsUnitTest, APassedLevelAndTheCountsAreKeptForTheNextTable) {
+    Open();
+    EXPECT_TRUE(LevelOpen(0));
+    EXPECT_FALSE(LevelOpen(1));
+    for (int i = 0; i < kMarkWindow; ++i) {
+        BuildTask();
+        Check();
+        Next();
+    }
+    EXPECT_TRUE(LevelOpen(1));
+    EXPECT_FALSE(LevelOpen(2));
+    unit->window()->close();
+    unit = std::make_unique<DrillsUnit>(table, random, ProgressStore());
+    Open();
+    EXPECT_TRUE(LevelOpen(1));
+    EXPECT_EQ(Text("lblRight"), QStringLiteral("Right: %1").arg(kMarkWindow));
+    EXPECT_EQ(Text("lblStreak"), QStringLiteral("Streak: %1 (best %1)").arg(kMarkWindow));
+    EXPECT_TRUE(table.messages.isEmpty());
+}
+
+TEST_F(DrillsUnitTest, ACorruptProgressFileIsMovedAsideWithOneNotice) {
+    QDir().mkpath(QFileInfo(ProgressPath()).path());
+    QFile file(ProgressPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a progress file\n\x01\x02");
+    file.close();
+    Open();
+    const QStringList aside =
+        QFileInfo(ProgressPath()).dir().entryList({"progress.txt.unreadable-*"});
+    ASSERT_EQ(aside.size(), 1);
+    const QString movedTo = QFileInfo(ProgressPath()).dir().filePath(aside.at(0));
+    EXPECT_EQ(table.messages, QStringList{"Velmora could not read its practice progress, so it "
+                                          "moved the file to " +
+                                          movedTo + " and starts afresh."});
+    EXPECT_EQ(Text("lblRight"), "Right: 0");
+    BuildTask();
+    Check();
+    EXPECT_EQ(Text("lblRight"), "Right: 1");
+    EXPECT_EQ(table.messages.size(), 1);
+}
+
+TEST_F(DrillsUnitTest, TheClockRunsOnTheTaskAndStopsAtTheAnswer) {
+    frmPractice* window = Open();
+    now += 65'400;
+    window->Tick();
+    EXPECT_EQ(Text("lblClock"), "1:05");
+    BuildTask();
+    Check();
+    now += 10'000;
+    window->Tick();
+    EXPECT_EQ(Text("lblClock"), "1:05") << "stopped at the answer";
+    EXPECT_EQ(Text("lblAverage"), "Average time: 65.4 s");
+    Next();
+    EXPECT_EQ(Text("lblClock"), "0:00");
+}
+
+// Next skips an unchecked task uncounted; a checked one is a row of the table.
+TEST_F(DrillsUnitTest, TheTableOfBetsCountsTasksAndTheMostMissedChip) {
+    frmPractice* window = Open();
+    auto* bets = window->findChild<QTableWidget*>("tblBets");
+    Next();
+    EXPECT_EQ(Text("lblRight") + Text("lblWrong"), "Right: 0Wrong: 0");
+    EXPECT_EQ(bets->rowCount(), 0);
+    const PlacedBet task = *unit->placeTask();
+    Check(); // nothing built: every spot missed, the lowest named
+    ASSERT_EQ(bets->rowCount(), 1);
+    EXPECT_EQ(bets->verticalHeaderItem(0)->text(),
+              QString::fromStdString(AnnouncedBetName(task.call.bet)));
+    EXPECT_EQ(bets->item(0, 0)->text(), "1");
+    EXPECT_EQ(bets->item(0, 1)->text(), "0");
+    std::int16_t lowest = 0;
+    while (task.stakes.at(lowest) == 0) {
+        ++lowest;
+    }
+    EXPECT_EQ(bets->item(0, 2)->text(), QString::fromStdString(SpotName(lowest)));
+}
+
+TEST_F(DrillsUnitTest, ThePracticeWindowFollowsTheZoom) {
+    const frmPractice* window = Open();
+    const qreal designed = window->font().pointSizeF();
+    table.setZoom(1.5);
+    EXPECT_DOUBLE_EQ(window->font().pointSizeF(), designed * 1.5);
+    unit->window()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_DOUBLE_EQ(Open()->font().pointSizeF(), designed * 1.5) << "opened at the zoom now";
+}
+
+} // namespace
