@@ -103,6 +103,29 @@ TEST(Progress, TwentyQuickRightAnswersPassAndUnlockTheNextLevel) {
     EXPECT_EQ(slow.levels.at({Drill::PayIt, 2}).latest.size(), std::size_t{kMarkWindow});
 }
 
+// Twenty wrong answers, then twenty right: the mark sees only the newest
+// twenty, oldest first, and passes. A passed level stays passed, and the next
+// stays open, however the answers go afterwards.
+TEST(Progress, TheMarkSeesTheNewestTwentyAndAPassStaysForGood) {
+    DrillProgress p;
+    for (int i = 0; i < kMarkWindow; ++i) {
+        ApplyAnswer(p, Answer(false, 1000));
+    }
+    ApplyAnswer(p, Answer(true, 1000));
+    std::vector<bool> expected(kMarkWindow, false);
+    expected.back() = true;
+    EXPECT_EQ(p.levels.at({Drill::PayIt, 2}).latest, expected) << "the oldest goes first";
+    for (int i = 1; i < kMarkWindow; ++i) {
+        ApplyAnswer(p, Answer(true, 1000));
+    }
+    EXPECT_TRUE(p.levels.at({Drill::PayIt, 2}).passed);
+    for (int i = 0; i < kMarkWindow; ++i) {
+        ApplyAnswer(p, Answer(false, 1000));
+    }
+    EXPECT_TRUE(p.levels.at({Drill::PayIt, 2}).passed);
+    EXPECT_TRUE(IsUnlocked(p, Drill::PayIt, 3));
+}
+
 TEST(Progress, EachBetKeepsItsTasksAndMostMissedSpot) {
     DrillProgress p;
     ApplyAnswer(p, {Drill::PlaceIt, 1, AnnouncedBet::Zero, false, 100, {0, 40}});
@@ -135,6 +158,27 @@ TEST(ProgressFile, AnAnswerIsAddedToTheRecordsOnDisk) {
     EXPECT_EQ(now->levels.at({Drill::PayIt, 2}).tasks, 1);
     EXPECT_EQ(now->levels.at({Drill::PayIt, 1}).wrong, 1);
     EXPECT_EQ(now->levels.size(), 2U);
+}
+
+// Counts stop at their largest rather than wrap, and a record at the largest
+// still reads back after another answer: use never makes a file unreadable.
+TEST(ProgressFile, ARecordAtTheLargestCountsTakesAnotherAnswer) {
+    const std::string most = "1000000000";
+    StoredRecords records = ProgressRecords({});
+    records.rows.push_back(
+        {"level", "pay", "2", most, most, most, most, most, "1000000000000000", "1", "1"});
+    records.rows.push_back({"bet", "pay", "2", "Tier", most, most});
+    records.rows.push_back({"missed", "pay", "2", "Tier", "40", most});
+    DrillAnswer answer = Answer(true, 1000);
+    answer.missed = {40};
+    ASSERT_TRUE(RecordAnswer(records, answer));
+    const auto read = ReadProgress(records);
+    ASSERT_TRUE(read.has_value());
+    const LevelProgress& l = read->levels.at({Drill::PayIt, 2});
+    EXPECT_EQ(std::tie(l.tasks, l.right, l.streak, l.totalMs),
+              std::make_tuple(1'000'000'000, 1'000'000'000, 1'000'000'000,
+                              std::int64_t{1'000'000'000'000'000}));
+    EXPECT_EQ(l.bets.at(AnnouncedBet::Tier).missed.at(40), 1'000'000'000);
 }
 
 // An answer is then not recorded: the file is left as it is, for the store to move aside.
