@@ -190,14 +190,19 @@ TEST_F(LayoutsTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
 // store itself cannot read are its own tests' business.)
 TEST_F(LayoutsTest, AFileOfMalformedLayoutsIsMovedAsideAndThePlayerToldOnce) {
     WriteFile(LayoutsPath(), "velmora layouts 1\nid\tname\nend 1\n");
-    const frmBoard table;
-    ASSERT_EQ(boxes.boxes().size(), 1U);
+    frmBoard table;
+    EXPECT_TRUE(boxes.boxes().empty()) << "told once the table stands, not before";
+    table.show();
+    QTRY_COMPARE(boxes.boxes().size(), std::size_t{1});
     EXPECT_TRUE(boxes.boxes()[0].text.contains("saved layouts"));
     EXPECT_TRUE(boxes.boxes()[0].text.contains(".unreadable-"));
     EXPECT_EQ(MovedAside().size(), 1);
     EXPECT_FALSE(QFile::exists(LayoutsPath()));
     EXPECT_TRUE(Listed(table).isEmpty());
-    const frmBoard again;
+    frmBoard again;
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    QCoreApplication::processEvents();
     EXPECT_EQ(boxes.boxes().size(), 1U); // nothing left to tell
 }
 

@@ -31,7 +31,8 @@ QString ProgressPath() {
 // A fresh progress file, a clock the test moves, and the presses a player answers with.
 class PracticeTest : public PlayerTest {
   protected:
-    PracticeTest() {
+    PracticeTest() { ForgetProgress(); }
+    static void ForgetProgress() {
         QDir folder(QFileInfo(ProgressPath()).path());
         for (const QString& old : folder.entryList({QStringLiteral("progress.txt*")})) {
             folder.remove(old);
@@ -214,29 +215,43 @@ TEST_F(PracticeTest, APassedLevelAndTheCountsAreKeptForTheNextTable) {
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
-TEST_F(PracticeTest, ACorruptProgressFileIsMovedAsideWithOneNotice) {
-    QDir().mkpath(QFileInfo(ProgressPath()).path());
-    QFile file(ProgressPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a progress file\n\x01\x02");
-    file.close();
-    frmPractice* window = Open(board);
-    QTRY_COMPARE(boxes.boxes().size(), std::size_t{1});
-    const QStringList aside =
-        QFileInfo(ProgressPath()).dir().entryList({"progress.txt.unreadable-*"});
-    ASSERT_EQ(aside.size(), 1);
-    const QString movedTo = QFileInfo(ProgressPath()).dir().filePath(aside.at(0));
-    EXPECT_EQ(boxes.boxes().at(0).text, "Velmora could not read its practice progress, so it moved "
-                                        "the file to " +
-                                            movedTo + " and starts afresh.");
-    QFile kept(movedTo);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("not a progress file\n\x01\x02"));
-    EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
-    BuildTask(board);
-    Check(window);
-    EXPECT_EQ(Text(window, "lblRight"), "Right: 1");
-    EXPECT_EQ(boxes.boxes().size(), std::size_t{1});
+// Not a progress file, or one whose records break its rules (a NUL byte in a
+// name, a count past the largest, a line of megabytes): each is moved aside
+// with one notice when the drill first reads it, and answers count again.
+TEST_F(PracticeTest, AnUnreadableProgressFileIsMovedAsideWithOneNotice) {
+    const auto progress = [](const QByteArray& row) {
+        return "velmora progress 1\n" + row + "\nend 1\n";
+    };
+    const QByteArray files[] = {
+        "not a progress file\n\x01\x02",
+        progress(QByteArray("bet\tplace\t1\tTi") + '\0' + "er\t1\t1"),
+        progress("level\tplace\t1\t1000000001\t1\t0\t1\t1\t500\t1\t0"),
+        progress("bet\tplace\t1\tTier\t1\t" + QByteArray(8 << 20, '1')),
+    };
+    for (const QByteArray& bytes : files) {
+        SCOPED_TRACE(bytes.left(40).toStdString());
+        ForgetProgress();
+        const std::size_t told = boxes.boxes().size();
+        WriteFile(ProgressPath(), bytes);
+        frmBoard table(nullptr, std::make_unique<FixedRandom>());
+        frmPractice* window = Open(table);
+        QTRY_COMPARE(boxes.boxes().size(), told + 1);
+        const QStringList aside =
+            QFileInfo(ProgressPath()).dir().entryList({"progress.txt.unreadable-*"});
+        ASSERT_EQ(aside.size(), 1);
+        const QString movedTo = QFileInfo(ProgressPath()).dir().filePath(aside.at(0));
+        EXPECT_EQ(boxes.boxes().back().text, "Velmora could not read its practice progress, so it "
+                                             "moved the file to " +
+                                                 movedTo + " and starts afresh.");
+        QFile kept(movedTo);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), bytes);
+        EXPECT_EQ(Text(window, "lblRight"), "Right: 0");
+        BuildTask(table);
+        Check(window);
+        EXPECT_EQ(Text(window, "lblRight"), "Right: 1");
+        EXPECT_EQ(boxes.boxes().size(), told + 1);
+    }
 }
 
 TEST_F(PracticeTest, ThePracticeWindowFollowsTheZoom) {

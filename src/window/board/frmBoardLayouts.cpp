@@ -4,6 +4,7 @@
 
 #include "window/board/AnnouncedPreview.h"
 #include "window/board/UndoStep.h"
+#include "window/common/AfterFirstFrame.h"
 #include "window/layouts/dlgLayouts.h"
 
 #include <QAction>
@@ -11,6 +12,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QRandomGenerator>
+
+#include <utility>
 
 namespace {
 
@@ -40,7 +43,13 @@ void frmBoard::ConnectLayouts() {
     connect(manage, &QAction::triggered, this, &frmBoard::actManageLayouts_Triggered);
     m_mnuLayouts = new QMenu(QStringLiteral("La&youts"), this);
     m_mnuLayouts->setObjectName(QStringLiteral("mnuLayouts"));
-    ShowLayouts(m_layoutStore.Load());
+    // A file moved aside is told once the table stands, not before it is drawn.
+    DataStore::Result loaded = m_layoutStore.Load();
+    const QString notice = std::exchange(loaded.notice, QString());
+    ShowLayouts(loaded);
+    if (!notice.isEmpty()) {
+        RunAfterFirstFrame(this, [this, notice] { ShowMessage(notice); });
+    }
 }
 
 // Rebuilds the menu from the records as the store last gave them, and tells
@@ -104,7 +113,7 @@ void frmBoard::actSaveLayout_Triggered() {
         return;
     }
     SavedLayout layout{{}, name.toStdString(), m_state.SpotStake};
-    ShowLayouts(m_layoutStore.Update([&](StoredRecords& records) {
+    ShowLayouts(m_layoutStore.Update([layout](StoredRecords& records) mutable {
         layout.id = NewLayoutId(ReadLayouts(records).value_or(std::vector<SavedLayout>{}),
                                 [] { return QRandomGenerator::global()->generate64(); });
         AddLayout(records, layout);

@@ -22,7 +22,8 @@ namespace {
 
 DataStore ProgressStore() {
     return {QStringLiteral("progress.txt"), std::string(kProgressKind), kProgressVersion,
-            QStringLiteral("practice progress")};
+            QStringLiteral("practice progress"),
+            [](const StoredRecords& r) { return ReadProgress(r).has_value(); }};
 }
 
 struct DrillRow {
@@ -123,7 +124,7 @@ void frmBoard::RecordDrill(AnnouncedBet bet, bool right, const std::vector<std::
                              m_frmPractice->ElapsedMs(),
                              missed};
     const DataStore::Result result =
-        ProgressStore().Update([&](StoredRecords& records) { RecordAnswer(records, answer); });
+        ProgressStore().Update([answer](StoredRecords& records) { RecordAnswer(records, answer); });
     run.progress = ReadProgress(result.records).value_or(run.progress);
     if (!result.notice.isEmpty() || !result.error.isEmpty()) {
         ShowMessage(result.notice.isEmpty() ? result.error : result.notice);
