@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the game and the tests need; does
-# nothing (and asks apt nothing) when they are all there already.
+# nothing (and asks apt nothing) when they are all there already. --fuzz adds
+# what tools/fuzz.sh needs.
 set -euo pipefail
 
 # libqt6opengl6-dev: Qt Charts' CMake package needs Qt6OpenGL's, which Debian 12 ships apart.
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgtest-dev libgmock-dev libbenchmark-dev
           libqt6opengl6-dev fonts-dejavu-core fonts-liberation xvfb xauth imagemagick
           desktop-file-utils appstream dpkg-dev file)
+# The fuzz targets (tools/fuzz.sh) build with clang and its libFuzzer runtime.
+[ "${1:-}" = --fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do
