@@ -57,3 +57,14 @@ void SettingsFile::ForgetCheck() {
     g_checked = false;
     g_notice.clear();
 }
+
+namespace {
+
+QString CheckedPath() {
+    SettingsFile::CheckOnce();
+    return SettingsFile::Path();
+}
+
+} // namespace
+
+StoredSettings::StoredSettings() : QSettings(CheckedPath(), QSettings::IniFormat) {}

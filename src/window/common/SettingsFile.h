@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 // The settings Velmora reads back (window places and zoom in windows.ini).
@@ -23,3 +24,9 @@ QString TakeNotice();
 void ForgetCheck();
 
 } // namespace SettingsFile
+
+// The settings file, looked at before its first read of the run.
+class StoredSettings final : public QSettings {
+  public:
+    StoredSettings();
+};
