@@ -10,7 +10,7 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-constexpr std::array<const char*, 3> kDrillNames = {"place", "name", "pay"};
+constexpr std::array<const char*, 4> kDrillNames = {"place", "name", "pay", "hear"};
 constexpr std::size_t kLevelFields = 11;
 constexpr std::size_t kBetFields = 6;
 
@@ -163,7 +163,7 @@ void ApplyAnswer(DrillProgress& progress, const DrillAnswer& a) {
     }
     l.bestStreak = std::max(l.bestStreak, l.streak);
     l.totalMs = std::min(l.totalMs + std::max(a.milliseconds, 0), kMostMs);
-    l.latest.push_back(CountsTowardMark(a.level, a.right, a.milliseconds));
+    l.latest.push_back(CountsTowardMark(a.drill, a.level, a.right, a.milliseconds));
     if (l.latest.size() > static_cast<std::size_t>(kMarkWindow)) {
         l.latest.erase(l.latest.begin());
     }

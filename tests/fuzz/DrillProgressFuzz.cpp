@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // One answer to every level the file holds, and to one it may not.
     const std::uint8_t first = size > 0 ? data[0] : 0;
-    std::vector<LevelKey> keys{{static_cast<Drill>(first % 3), 1 + first % kLevelCount}};
+    std::vector<LevelKey> keys{{static_cast<Drill>(first % 4), 1 + first % kLevelCount}};
     for (const auto& [key, level] : progress->levels) {
         keys.push_back(key);
     }
