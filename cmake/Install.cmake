@@ -16,11 +16,11 @@ file(RELATIVE_PATH VELMORA_DATA_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/velmora)
 set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/window/help/HelpViewer.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS VELMORA_DATA_FROM_BIN="${VELMORA_DATA_FROM_BIN}")
-# The chart module likewise, from bin/ to lib/velmora.
-file(RELATIVE_PATH VELMORA_CHARTS_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
+# The chart and sound modules likewise, from bin/ to lib/velmora.
+file(RELATIVE_PATH VELMORA_MODULES_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_LIBDIR}/velmora)
-set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/window/common/Charts.cpp APPEND PROPERTY
-             COMPILE_DEFINITIONS VELMORA_CHARTS_FROM_BIN="${VELMORA_CHARTS_FROM_BIN}")
+set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/window/common/Modules.cpp APPEND PROPERTY
+             COMPILE_DEFINITIONS VELMORA_MODULES_FROM_BIN="${VELMORA_MODULES_FROM_BIN}")
 
 # Debian wants the man page and the changelog compressed, without a time
 # stamp so that builds repeat.
@@ -34,7 +34,7 @@ configure_file(${VELMORA_DATA}/${VELMORA_APP_ID}.metainfo.xml.in
                ${VELMORA_APP_ID}.metainfo.xml @ONLY)
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS velmora_charts LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/velmora)
+install(TARGETS velmora_charts velmora_audio LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/velmora)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/help/Velmora.html DESTINATION ${VELMORA_DATA_DIR})
 install(FILES ${VELMORA_DATA}/${VELMORA_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -64,8 +64,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the linked libraries: the layout is sized for Liberation Sans (and
 # Narrow), and Qt opens no window without its platform plugins, which libqt6gui6
 # only recommends. The chart module is opened at run time, so its library is
-# named here as well as found by shlibdeps.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins, libqt6charts6")
+# named here as well as found by shlibdeps; so are the sound module's. The
+# croupier's voice needs the speech service and a voice, recommended only:
+# without them the table plays on in silence.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, qt6-qpa-plugins, libqt6charts6, libqt6multimedia6, libqt6texttospeech6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng")
 # CPack puts the summary first and indents these lines for dpkg itself.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velmora is a single-zero roulette table played with play money: a betting
 layout, a wheel with an animated ball, eight chips, four tables with their

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the game and the tests need; does
-# nothing (and asks apt nothing) when they are all there already.
+# nothing (and asks apt nothing) when they are all there already. --fuzz adds
+# what tools/fuzz.sh needs, --voice what the croupier's voice needs.
 set -euo pipefail
 
-# libqt6opengl6-dev: Qt Charts' CMake package needs Qt6OpenGL's, which Debian 12 ships apart.
+# libqt6opengl6-dev: Qt Charts' CMake package needs Qt6OpenGL's, which Debian 12 ships apart;
+# qt6-declarative-dev likewise for Qt TextToSpeech's (its QmlIntegration).
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libqt6opengl6-dev fonts-dejavu-core fonts-liberation xvfb xauth imagemagick
+          libqt6opengl6-dev qt6-multimedia-dev qt6-speech-dev qt6-declarative-dev
+          fonts-dejavu-core fonts-liberation xvfb xauth imagemagick
           desktop-file-utils appstream dpkg-dev file)
+# The fuzz targets (tools/fuzz.sh) build with clang and its libFuzzer runtime.
+[ "${1:-}" = --fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
+# The croupier's voice (tools/play.sh): the speech service, a voice, and Qt's plugin for them.
+[ "${1:-}" = --voice ] && packages+=(qt6-speech-speechd-plugin speech-dispatcher espeak-ng)
 
 missing=()
 for package in "${packages[@]}"; do

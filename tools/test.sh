@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
+# Each reader of stored data fuzzed for a short while, so a regression shows.
+tools/fuzz.sh --seconds 10
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen

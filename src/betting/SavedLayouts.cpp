@@ -26,7 +26,7 @@ std::optional<SavedLayout> ReadRow(const std::vector<std::string>& row) {
     if (row.size() < 3 || row[0].empty()) {
         return std::nullopt;
     }
-    SavedLayout layout{row[0], row[1], {}};
+    SavedLayout layout{row[0], LayoutName(row[1]), {}};
     int previous = -1;
     for (std::size_t i = 2; i < row.size(); ++i) {
         const std::string_view field = row[i];
@@ -70,6 +70,17 @@ std::vector<SavedLayout>::iterator FindId(std::vector<SavedLayout>& layouts,
 }
 
 } // namespace
+
+std::string LayoutName(std::string_view name) {
+    if (name.size() <= kLongestLayoutName) {
+        return std::string(name);
+    }
+    std::size_t end = kLongestLayoutName;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0U) == 0x80U) {
+        --end; // never through the middle of a letter
+    }
+    return std::string(name.substr(0, end));
+}
 
 std::vector<std::string> LayoutRow(const SavedLayout& layout) {
     std::vector<std::string> row{layout.id, layout.name};
@@ -127,6 +138,7 @@ bool AddLayout(StoredRecords& records, const SavedLayout& layout) {
     return Apply(records, [&](std::vector<SavedLayout>& layouts) {
         if (FindId(layouts, layout.id) == layouts.end()) {
             layouts.push_back(layout);
+            layouts.back().name = LayoutName(layout.name);
         }
     });
 }
@@ -135,7 +147,7 @@ bool RenameLayout(StoredRecords& records, const std::string& id, const std::stri
     return Apply(records, [&](std::vector<SavedLayout>& layouts) {
         const auto found = FindId(layouts, id);
         if (found != layouts.end()) {
-            found->name = name;
+            found->name = LayoutName(name);
         }
     });
 }

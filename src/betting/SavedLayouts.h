@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Layouts the player saved: each a name and the stake of every spot, under an
@@ -23,6 +24,11 @@ struct SavedLayout {
 
 inline constexpr const char* kLayoutsKind = "layouts";
 inline constexpr int kLayoutsVersion = 1;
+
+// A name longer than this (in bytes of UTF-8) is cut there, on saving and on
+// reading: a menu item of megabytes would hold the menu up.
+inline constexpr std::size_t kLongestLayoutName = 200;
+std::string LayoutName(std::string_view name);
 
 // One row a layout: id, name, then "spot=stake" for each staked spot in
 // ascending spot order.

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-// The three drills, each with four levels of its own.
-enum class Drill { PlaceIt, NameIt, PayIt };
+// The four drills, each with four levels of its own.
+enum class Drill { PlaceIt, NameIt, PayIt, HearIt };
 
 inline constexpr int kLevelCount = 4;
 inline constexpr int kMarkWindow = 20; // the pass mark looks at this many latest answers
@@ -24,8 +24,9 @@ struct DrillLevel {
 // Level 1..4; anything else is a programming error and throws.
 const DrillLevel& LevelRules(int level);
 
-// Whether one answer counts toward the pass mark: right, and within the time.
-bool CountsTowardMark(int level, bool right, int milliseconds);
+// Whether one answer counts toward the pass mark: right, and within the
+// level's time (Hear it has times of its own; its stream keeps its own clock).
+bool CountsTowardMark(Drill drill, int level, bool right, int milliseconds);
 
 // Passed once at least kMarkWindow answers were given and the latest
 // kMarkWindow of them (counted ones true, oldest first) meet the mark.

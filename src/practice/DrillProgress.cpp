@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <limits>
 
 namespace {
 
 using Row = std::vector<std::string>;
 
-constexpr std::array<const char*, 3> kDrillNames = {"place", "name", "pay"};
+constexpr std::array<const char*, 4> kDrillNames = {"place", "name", "pay", "hear"};
 constexpr std::size_t kLevelFields = 11;
 constexpr std::size_t kBetFields = 6;
 
@@ -28,8 +27,16 @@ std::int64_t Number(const std::string& text, std::int64_t low, std::int64_t high
     return value;
 }
 
+// Counts stop here rather than wrap, and a file holding the most reads back.
+constexpr int kMostCount = 1'000'000'000;
+constexpr std::int64_t kMostMs = std::int64_t{1'000'000'000} * 1'000'000;
+
 int Count(const std::string& text) {
-    return static_cast<int>(Number(text, 0, 1'000'000'000));
+    return static_cast<int>(Number(text, 0, kMostCount));
+}
+
+void Bump(int& count) {
+    count = std::min(count + 1, kMostCount);
 }
 
 std::string DrillName(Drill drill) {
@@ -112,7 +119,7 @@ void ReadLevel(DrillProgress& p, const Row& row) {
     l.wrong = Count(row.at(5));
     l.streak = Count(row.at(6));
     l.bestStreak = Count(row.at(7));
-    l.totalMs = Number(row.at(8), 0, std::numeric_limits<std::int64_t>::max());
+    l.totalMs = Number(row.at(8), 0, kMostMs);
     l.latest = FlagsOf(row.at(9));
     l.passed = Number(row.at(10), 0, 1) == 1;
 }
@@ -147,21 +154,27 @@ void ReadRow(DrillProgress& p, const Row& row) {
 
 void ApplyAnswer(DrillProgress& progress, const DrillAnswer& a) {
     LevelProgress& l = progress.levels[{a.drill, a.level}];
-    ++l.tasks;
-    ++(a.right ? l.right : l.wrong);
-    l.streak = a.right ? l.streak + 1 : 0;
+    Bump(l.tasks);
+    Bump(a.right ? l.right : l.wrong);
+    if (a.right) {
+        Bump(l.streak);
+    } else {
+        l.streak = 0;
+    }
     l.bestStreak = std::max(l.bestStreak, l.streak);
-    l.totalMs += std::max(a.milliseconds, 0);
-    l.latest.push_back(CountsTowardMark(a.level, a.right, a.milliseconds));
+    l.totalMs = std::min(l.totalMs + std::max(a.milliseconds, 0), kMostMs);
+    l.latest.push_back(CountsTowardMark(a.drill, a.level, a.right, a.milliseconds));
     if (l.latest.size() > static_cast<std::size_t>(kMarkWindow)) {
         l.latest.erase(l.latest.begin());
     }
     l.passed = l.passed || LevelPassed(a.level, l.tasks, l.latest);
     BetProgress& b = l.bets[a.bet];
-    ++b.tasks;
-    b.right += a.right ? 1 : 0;
+    Bump(b.tasks);
+    if (a.right) {
+        Bump(b.right);
+    }
     for (const std::int16_t spot : a.missed) {
-        ++b.missed[spot];
+        Bump(b.missed[spot]);
     }
 }
 

@@ -32,18 +32,23 @@ TEST(PassMark, NeedsTwentyAnswersAndTheLevelsShareOfTheLatestTwenty) {
     EXPECT_FALSE(LevelPassed(4, 51, latest));
 }
 
-// Level, right, milliseconds, counted: right and within the level's time.
+// Drill, level, right, milliseconds, counted: right and within the level's time.
 TEST(PassMark, AnAnswerCountsOnlyWhenRightAndInTime) {
     // clang-format off
-    const std::tuple<int, bool, int, bool> cases[] = {
-        {1, true, 600'000, true}, {1, false, 100, false}, // level 1 has no time limit
-        {2, true, 30'000, true}, {2, true, 30'001, false},
-        {3, true, 15'000, true}, {3, true, 15'001, false},
-        {4, true, 10'000, true}, {4, true, 10'001, false},
+    const std::tuple<Drill, int, bool, int, bool> cases[] = {
+        {Drill::PlaceIt, 1, true, 600'000, true}, {Drill::NameIt, 1, false, 100, false}, // level 1 has no time limit
+        {Drill::PayIt, 2, true, 30'000, true}, {Drill::PayIt, 2, true, 30'001, false},
+        {Drill::PlaceIt, 3, true, 15'000, true}, {Drill::PlaceIt, 3, true, 15'001, false},
+        {Drill::NameIt, 4, true, 10'000, true}, {Drill::NameIt, 4, true, 10'001, false},
+        // Hear it: 30 s at level 2, 20 s at level 3, and the stream's own clock at 4.
+        {Drill::HearIt, 1, true, 600'000, true}, {Drill::HearIt, 2, true, 30'001, false},
+        {Drill::HearIt, 3, true, 20'000, true}, {Drill::HearIt, 3, true, 20'001, false},
+        {Drill::HearIt, 4, true, 60'000, true}, {Drill::HearIt, 4, false, 100, false},
     };
     // clang-format on
-    for (const auto& [level, right, ms, counts] : cases) {
-        EXPECT_EQ(CountsTowardMark(level, right, ms), counts) << level << ", " << ms << " ms";
+    for (const auto& [drill, level, right, ms, counts] : cases) {
+        EXPECT_EQ(CountsTowardMark(drill, level, right, ms), counts)
+            << level << ", " << ms << " ms";
     }
 }
 
@@ -103,6 +108,29 @@ TEST(Progress, TwentyQuickRightAnswersPassAndUnlockTheNextLevel) {
     EXPECT_EQ(slow.levels.at({Drill::PayIt, 2}).latest.size(), std::size_t{kMarkWindow});
 }
 
+// Twenty wrong answers, then twenty right: the mark sees only the newest
+// twenty, oldest first, and passes. A passed level stays passed, and the next
+// stays open, however the answers go afterwards.
+TEST(Progress, TheMarkSeesTheNewestTwentyAndAPassStaysForGood) {
+    DrillProgress p;
+    for (int i = 0; i < kMarkWindow; ++i) {
+        ApplyAnswer(p, Answer(false, 1000));
+    }
+    ApplyAnswer(p, Answer(true, 1000));
+    std::vector<bool> expected(kMarkWindow, false);
+    expected.back() = true;
+    EXPECT_EQ(p.levels.at({Drill::PayIt, 2}).latest, expected) << "the oldest goes first";
+    for (int i = 1; i < kMarkWindow; ++i) {
+        ApplyAnswer(p, Answer(true, 1000));
+    }
+    EXPECT_TRUE(p.levels.at({Drill::PayIt, 2}).passed);
+    for (int i = 0; i < kMarkWindow; ++i) {
+        ApplyAnswer(p, Answer(false, 1000));
+    }
+    EXPECT_TRUE(p.levels.at({Drill::PayIt, 2}).passed);
+    EXPECT_TRUE(IsUnlocked(p, Drill::PayIt, 3));
+}
+
 TEST(Progress, EachBetKeepsItsTasksAndMostMissedSpot) {
     DrillProgress p;
     ApplyAnswer(p, {Drill::PlaceIt, 1, AnnouncedBet::Zero, false, 100, {0, 40}});
@@ -130,11 +158,35 @@ TEST(ProgressFile, AnAnswerIsAddedToTheRecordsOnDisk) {
     StoredRecords records = ProgressRecords(onDisk);
     records.rows.push_back({"trophy", "gold", "x"});
     ASSERT_TRUE(RecordAnswer(records, Answer(false, 2000, 1, AnnouncedBet::Orphns)));
+    // The fourth drill joins a file the three drills wrote.
+    ASSERT_TRUE(RecordAnswer(records, {Drill::HearIt, 3, AnnouncedBet::Zero, true, 900, {}}));
     const auto now = ReadProgress(records);
     ASSERT_TRUE(now.has_value());
     EXPECT_EQ(now->levels.at({Drill::PayIt, 2}).tasks, 1);
     EXPECT_EQ(now->levels.at({Drill::PayIt, 1}).wrong, 1);
-    EXPECT_EQ(now->levels.size(), 2U);
+    EXPECT_EQ(now->levels.at({Drill::HearIt, 3}).right, 1);
+    EXPECT_EQ(now->levels.size(), 3U);
+}
+
+// Counts stop at their largest rather than wrap, and a record at the largest
+// still reads back after another answer: use never makes a file unreadable.
+TEST(ProgressFile, ARecordAtTheLargestCountsTakesAnotherAnswer) {
+    const std::string most = "1000000000";
+    StoredRecords records = ProgressRecords({});
+    records.rows.push_back(
+        {"level", "pay", "2", most, most, most, most, most, "1000000000000000", "1", "1"});
+    records.rows.push_back({"bet", "pay", "2", "Tier", most, most});
+    records.rows.push_back({"missed", "pay", "2", "Tier", "40", most});
+    DrillAnswer answer = Answer(true, 1000);
+    answer.missed = {40};
+    ASSERT_TRUE(RecordAnswer(records, answer));
+    const auto read = ReadProgress(records);
+    ASSERT_TRUE(read.has_value());
+    const LevelProgress& l = read->levels.at({Drill::PayIt, 2});
+    EXPECT_EQ(std::tie(l.tasks, l.right, l.streak, l.totalMs),
+              std::make_tuple(1'000'000'000, 1'000'000'000, 1'000'000'000,
+                              std::int64_t{1'000'000'000'000'000}));
+    EXPECT_EQ(l.bets.at(AnnouncedBet::Tier).missed.at(40), 1'000'000'000);
 }
 
 // An answer is then not recorded: the file is left as it is, for the store to move aside.

@@ -112,6 +112,26 @@ const std::vector<TextCase> kTextCases = {
 };
 // clang-format on
 
+// The first line names the bet with the boxes' values, as far as the bet reads
+// them and they read as numbers.
+TEST(ForecastText, TheTitleNamesTheCoverAndCountOnlyWhereTheBetReadsThem) {
+    // clang-format off
+    const std::tuple<AnnouncedBet, const char*, const char*, const char*> cases[] = {
+        {Tier, "17", "2", "Tier"},
+        {Finals, "7", "2", "Finals of 7"},
+        {Figure, "3", "1", "Figure of 3"},
+        {Neighb, "17", "1", "Neighbours of 17, 1 either side"},
+        {Oppos, "0", "2", "Opposite of 0, 2 either side"},
+        {QtrPlus, "34", "1", "Qtr + of 34, 1 either side"},
+        {Neighb, "99999", "2", "Neighbours"},
+        {Neighb, "17", "99999", "Neighbours of 17"},
+    };
+    // clang-format on
+    for (const auto& [bet, cover, side, title] : cases) {
+        EXPECT_EQ(ForecastPress(StartedTable(), bet, cover, side).title, title);
+    }
+}
+
 // The boxes hold 40 and 2, which only Neighb reads.
 TEST(ForecastText, TellsThePatternItsCostWhereItStopsAndWhyNothingIsPlaced) {
     for (const TextCase& c : kTextCases) {

@@ -86,6 +86,29 @@ const std::vector<std::tuple<const char*, Change, std::vector<std::string>, cons
 // clang-format on
 
 // Each change meets the rows as they are now, and keeps every layout it does not name.
+// A name past the longest is cut there, never through a letter, whether it
+// was read from a file, saved or renamed; a name of megabytes is no menu item.
+TEST(SavedLayouts, AnOverlongNameIsCutBetweenLetters) {
+    const std::string letters(kLongestLayoutName / 2 + 10, 'x');
+    std::string name;
+    for (std::size_t i = 0; i < kLongestLayoutName; ++i) {
+        name += "é"; // two bytes each
+    }
+    const std::string cut = name.substr(0, kLongestLayoutName);
+    const std::string oddCut = "a" + name.substr(0, kLongestLayoutName - 2);
+    EXPECT_EQ(LayoutName(letters), letters);
+    EXPECT_EQ(LayoutName(name), cut);
+    EXPECT_EQ(LayoutName("a" + name), oddCut) << "the letter across the limit goes whole";
+    StoredRecords records = Records({{"a", std::string(8 << 20, 'n'), "7=5"}});
+    EXPECT_EQ(ReadLayouts(records)->at(0).name, std::string(kLongestLayoutName, 'n'));
+    ASSERT_TRUE(AddLayout(records, {"b", name, Layout({{7, 5}})}));
+    ASSERT_TRUE(RenameLayout(records, "a", "a" + name));
+    const auto layouts = ReadLayouts(records);
+    ASSERT_TRUE(layouts);
+    EXPECT_EQ(layouts->at(0).name, oddCut);
+    EXPECT_EQ(layouts->at(1).name, cut);
+}
+
 TEST(SavedLayouts, ChangesActOnTheIdAmongFreshRows) {
     for (const auto& [name, change, expected, renamed] : kChanges) {
         SCOPED_TRACE(name);

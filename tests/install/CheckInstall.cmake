@@ -6,7 +6,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFI
                 COMMAND_ERROR_IS_FATAL ANY)
 
 set(id org.velmora.Velmora)
-set(expected bin/velmora lib/velmora/libvelmora_charts.so share/velmora/Velmora.html share/applications/${id}.desktop
+set(expected bin/velmora lib/velmora/libvelmora_charts.so lib/velmora/libvelmora_audio.so
+             share/velmora/Velmora.html share/applications/${id}.desktop
              share/metainfo/${id}.metainfo.xml share/icons/hicolor/scalable/apps/${id}.svg
              share/man/man6/velmora.6.gz share/doc/velmora/copyright
              share/doc/velmora/changelog.gz)

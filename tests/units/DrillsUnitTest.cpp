@@ -29,11 +29,6 @@ QString ProgressPath() {
            QStringLiteral("/progress.txt");
 }
 
-DataStore ProgressStore() {
-    return {QStringLiteral("progress.txt"), std::string(kProgressKind), kProgressVersion,
-            QStringLiteral("practice progress")};
-}
-
 // A fresh progress file, a table and its drills, and a clock the test moves.
 class DrillsUnitTest : public ::testing::Test {
   protected:
@@ -64,7 +59,7 @@ class DrillsUnitTest : public ::testing::Test {
 
     FakeTable table;
     FixedRandom random;
-    std::unique_ptr<DrillsUnit> unit = std::make_unique<DrillsUnit>(table, random, ProgressStore());
+    std::unique_ptr<DrillsUnit> unit = std::make_unique<DrillsUnit>(table, random, DrillsUnit::ProgressStore());
     qint64 now = 1000;
 };
 
@@ -131,7 +126,7 @@ TEST_F(DrillsUnitTest, APassedLevelAndTheCountsAreKeptForTheNextTable) {
     EXPECT_TRUE(LevelOpen(1));
     EXPECT_FALSE(LevelOpen(2));
     unit->window()->close();
-    unit = std::make_unique<DrillsUnit>(table, random, ProgressStore());
+    unit = std::make_unique<DrillsUnit>(table, random, DrillsUnit::ProgressStore());
     Open();
     EXPECT_TRUE(LevelOpen(1));
     EXPECT_EQ(Text("lblRight"), QStringLiteral("Right: %1").arg(kMarkWindow));
@@ -139,25 +134,50 @@ TEST_F(DrillsUnitTest, APassedLevelAndTheCountsAreKeptForTheNextTable) {
     EXPECT_TRUE(table.messages.isEmpty());
 }
 
-TEST_F(DrillsUnitTest, ACorruptProgressFileIsMovedAsideWithOneNotice) {
-    QDir().mkpath(QFileInfo(ProgressPath()).path());
-    QFile file(ProgressPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a progress file\n\x01\x02");
-    file.close();
-    Open();
-    const QStringList aside =
-        QFileInfo(ProgressPath()).dir().entryList({"progress.txt.unreadable-*"});
-    ASSERT_EQ(aside.size(), 1);
-    const QString movedTo = QFileInfo(ProgressPath()).dir().filePath(aside.at(0));
-    EXPECT_EQ(table.messages, QStringList{"Velmora could not read its practice progress, so it "
-                                          "moved the file to " +
-                                          movedTo + " and starts afresh."});
-    EXPECT_EQ(Text("lblRight"), "Right: 0");
-    BuildTask();
-    Check();
-    EXPECT_EQ(Text("lblRight"), "Right: 1");
-    EXPECT_EQ(table.messages.size(), 1);
+// Not a progress file, or one whose records break its rules (a NUL byte in a
+// name, a count past the largest, a line of megabytes): each is moved aside
+// with one notice when the drill first reads it, and answers count again.
+TEST_F(DrillsUnitTest, AnUnreadableProgressFileIsMovedAsideWithOneNotice) {
+    const auto progress = [](const QByteArray& row) {
+        return "velmora progress 1\n" + row + "\nend 1\n";
+    };
+    const QByteArray files[] = {
+        "not a progress file\n\x01\x02",
+        progress(QByteArray("bet\tplace\t1\tTi") + '\0' + "er\t1\t1"),
+        progress("level\tplace\t1\t1000000001\t1\t0\t1\t1\t500\t1\t0"),
+        progress("bet\tplace\t1\tTier\t1\t" + QByteArray(8 << 20, '1')),
+    };
+    for (const QByteArray& bytes : files) {
+        SCOPED_TRACE(bytes.left(40).toStdString());
+        if (unit->window()) {
+            unit->window()->close();
+        }
+        QDir folder(QFileInfo(ProgressPath()).path());
+        for (const QString& old : folder.entryList({QStringLiteral("progress.txt*")})) {
+            folder.remove(old);
+        }
+        table.messages.clear();
+        QDir().mkpath(folder.path());
+        QFile file(ProgressPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        Open();
+        const QStringList aside = folder.entryList({"progress.txt.unreadable-*"});
+        ASSERT_EQ(aside.size(), 1);
+        const QString movedTo = folder.filePath(aside.at(0));
+        EXPECT_EQ(table.messages, QStringList{"Velmora could not read its practice progress, so it "
+                                              "moved the file to " +
+                                              movedTo + " and starts afresh."});
+        QFile kept(movedTo);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), bytes);
+        EXPECT_EQ(Text("lblRight"), "Right: 0");
+        BuildTask();
+        Check();
+        EXPECT_EQ(Text("lblRight"), "Right: 1");
+        EXPECT_EQ(table.messages.size(), 1);
+    }
 }
 
 TEST_F(DrillsUnitTest, TheClockRunsOnTheTaskAndStopsAtTheAnswer) {

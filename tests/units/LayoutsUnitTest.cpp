@@ -33,15 +33,9 @@ QStringList MovedAside() {
     return Folder().entryList({QStringLiteral("layouts.txt.unreadable-*")});
 }
 
-DataStore LayoutStore() {
-    return {QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
-            QStringLiteral("saved layouts"),
-            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
-}
-
 // A table and its layouts, the file gone before and after.
 struct Layouts {
-    Layouts() : unit(std::make_unique<LayoutsUnit>(table, LayoutStore())) {}
+    Layouts() : unit(std::make_unique<LayoutsUnit>(table, LayoutsUnit::Store())) {}
     FakeTable table;
     std::unique_ptr<LayoutsUnit> unit;
 
@@ -166,8 +160,10 @@ TEST_F(LayoutsUnitTest, AFileOfMalformedLayoutsIsMovedAsideAndThePlayerToldOnce)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("velmora layouts 1\nid\tname\nend 1\n");
     file.close();
-    const Layouts table;
-    ASSERT_EQ(table.table.messages.size(), 1);
+    Layouts table;
+    EXPECT_TRUE(table.table.messages.isEmpty()) << "told once the table stands, not before";
+    table.table.owned.show();
+    QTRY_COMPARE(table.table.messages.size(), 1);
     EXPECT_TRUE(table.table.messages[0].contains("saved layouts"));
     EXPECT_TRUE(table.table.messages[0].contains(".unreadable-"));
     EXPECT_EQ(MovedAside().size(), 1);

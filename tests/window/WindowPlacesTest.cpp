@@ -1,6 +1,8 @@
 #include "BoardFixture.h"
+#include "PlayerPresses.h"
 
 #include "table/ScreenPlace.h"
+#include "window/common/SettingsFile.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -103,6 +105,39 @@ TEST_P(WindowPlacesTest, AnUnreadableFileLeavesTheDefaults) {
         const auto board = Start();
         EXPECT_EQ(Extra(*board), nullptr) << content.toStdString();
         EXPECT_EQ(Opened(*board)->pos(), beside) << content.toStdString();
+    }
+}
+
+// A settings file far past what Velmora writes (300 MiB, sparse, so it costs
+// no disk) or one QSettings cannot parse is not read whole: it is moved
+// aside before the first read, the player told once the table stands, and
+// the table opens at its defaults.
+TEST(SettingsFileTest, AFileThatIsNotVelmorasIsMovedAsideBeforeItIsRead) {
+    const std::pair<QByteArray, qint64> files[] = {{"[table]\nzoom=200\n", 300LL << 20},
+                                                   {"[table\nzoom=200\n", 0}};
+    for (const auto& [bytes, size] : files) {
+        SCOPED_TRACE(bytes.toStdString());
+        SettingsFile::ForgetCheck();
+        QFile::remove(PlacesFile());
+        WriteFile(PlacesFile(), bytes);
+        if (size > 0) {
+            ASSERT_TRUE(QFile(PlacesFile()).resize(size));
+        }
+        BoxLog boxes;
+        frmBoard board(nullptr, std::make_unique<FixedRandom>());
+        EXPECT_EQ(board.Zoom(), 1.0);
+        board.show();
+        QTRY_COMPARE(boxes.boxes().size(), std::size_t{1});
+        const QDir folder = QFileInfo(PlacesFile()).dir();
+        const QStringList aside = folder.entryList({QStringLiteral("windows.ini.unreadable-*")});
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(QFileInfo(folder.filePath(aside.first())).size(),
+                  std::max(size, qint64(bytes.size())));
+        EXPECT_EQ(boxes.boxes().front().text,
+                  QStringLiteral("Velmora could not read its window settings, so it moved the "
+                                 "file to %1 and uses its defaults.")
+                      .arg(folder.filePath(aside.first())));
+        QFile::remove(folder.filePath(aside.first()));
     }
 }
 

@@ -54,10 +54,7 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     ConnectHandlers();
     Form_Load();
     ConnectTeaching();
-    m_layouts = new LayoutsUnit(
-        *m_table, DataStore(QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
-                            QStringLiteral("saved layouts"),
-                            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }));
+    m_layouts = new LayoutsUnit(*m_table, LayoutsUnit::Store());
     connect(m_layouts, &LayoutsUnit::listed, this, &frmBoard::ApplyActionRules);
     m_zoomUnit->Restore();
     // After the constructor, so the table is shown first and the game starts as ever.
@@ -123,9 +120,7 @@ void frmBoard::ConnectHandlers() {
     m_strategy = new StrategyUnit(*m_table);
     m_zoomUnit = new ZoomUnit(*m_table);
     connect(m_zoomUnit, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);
-    m_drills = new DrillsUnit(*m_table, *m_random,
-                              DataStore(QStringLiteral("progress.txt"), std::string(kProgressKind),
-                                        kProgressVersion, QStringLiteral("practice progress")));
+    m_drills = new DrillsUnit(*m_table, *m_random, DrillsUnit::ProgressStore());
 }
 
 void frmBoard::Form_Load() {

@@ -5,6 +5,8 @@
 // begun by the player's choice, never by a start.
 #include "window/board/frmBoard.h"
 
+#include "window/common/AfterFirstFrame.h"
+#include "window/common/SettingsFile.h"
 #include "window/common/WindowPlaces.h"
 #include "window/help/HelpUnit.h"
 #include "window/racetrack/RacetrackUnit.h"
@@ -26,4 +28,10 @@ void frmBoard::ReopenWindows() {
     if (statistics || help || racetrack) {
         window()->activateWindow(); // the keyboard stays with the table
     }
+    // A settings file moved aside is told once the table stands.
+    RunAfterFirstFrame(this, [this] {
+        if (const QString notice = SettingsFile::TakeNotice(); !notice.isEmpty()) {
+            ShowMessage(notice);
+        }
+    });
 }

@@ -1,12 +1,10 @@
 #include "window/common/Charts.h"
 
+#include "window/common/Modules.h"
+
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLibrary>
 
-#ifndef VELMORA_CHARTS_FROM_BIN
-#define VELMORA_CHARTS_FROM_BIN "../lib/velmora"
-#endif
 #ifndef VELMORA_CHARTS_BUILD_PATH
 #define VELMORA_CHARTS_BUILD_PATH ""
 #endif
@@ -41,32 +39,16 @@ class MissingChartFactory final : public ChartFactory {
 
 using FactoryEntry = ChartFactory* (*)();
 
-ChartFactory* Open(const QString& path) {
-    QLibrary library(path);
-    const auto entry = reinterpret_cast<FactoryEntry>(library.resolve("VelmoraChartFactory"));
-    return entry ? entry()
-                 : nullptr; // the library stays loaded: QLibrary never unloads on destruction
-}
-
 } // namespace
 
 QStringList ChartModulePaths(const QString& programDir) {
-    QStringList paths;
-    const QString chosen = qEnvironmentVariable("VELMORA_CHARTS_MODULE");
-    if (!chosen.isEmpty()) {
-        paths << chosen;
-    }
-    paths << programDir + QLatin1Char('/') + kModuleName
-          << programDir + QStringLiteral("/" VELMORA_CHARTS_FROM_BIN "/") + kModuleName;
-    if (const QString built = QStringLiteral(VELMORA_CHARTS_BUILD_PATH); !built.isEmpty()) {
-        paths << built;
-    }
-    return paths;
+    return ModulePaths(kModuleName, "VELMORA_CHARTS_MODULE", programDir,
+                       QStringLiteral(VELMORA_CHARTS_BUILD_PATH));
 }
 
 ChartFactory& LoadCharts(const QStringList& modulePaths) {
-    for (const QString& path : modulePaths) {
-        if (ChartFactory* factory = Open(path)) {
+    if (const auto entry = ModuleEntry<FactoryEntry>(modulePaths, "VelmoraChartFactory")) {
+        if (ChartFactory* factory = entry()) {
             return *factory;
         }
     }

@@ -1,22 +1,53 @@
 #include "window/common/DataStore.h"
 
-#include <QDateTime>
+#include "window/common/FileAside.h"
+#include "window/common/FileLock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <map>
+#include <mutex>
+#include <vector>
+
 namespace {
 
-// A lock older than this was left by a crash.
-constexpr int kStaleLockMilliseconds = 30000;
-// A file this large is not one Velmora wrote.
+// A file this large is not one Velmora wrote; reading stops there.
 constexpr qint64 kLargestFile = qint64{16} * 1024 * 1024;
 
 QString DataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+// The changes not yet written, per file, with the store that writes them.
+struct Unsaved {
+    DataStore store;
+    std::vector<DataStore::Change> changes;
+};
+
+std::mutex& UnsavedMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::map<QString, Unsaved>& UnsavedChanges() {
+    static std::map<QString, Unsaved> unsaved;
+    return unsaved;
+}
+
+std::vector<DataStore::Change> UnsavedFor(const QString& path) {
+    const std::scoped_lock lock(UnsavedMutex());
+    const auto it = UnsavedChanges().find(path);
+    return it == UnsavedChanges().end() ? std::vector<DataStore::Change>{} : it->second.changes;
+}
+
+void ApplyAll(StoredRecords& records, const std::vector<DataStore::Change>& changes) {
+    for (const DataStore::Change& change : changes) {
+        change(records);
+    }
 }
 
 } // namespace
@@ -29,68 +60,108 @@ DataStore::DataStore(const QString& fileName, std::string kind, int version, con
 DataStore::Result DataStore::Load() const {
     Result result;
     result.records = {m_kind, m_version, {}};
-    if (!QFileInfo::exists(m_path)) {
-        return result;
+    const std::vector<Change> unsaved = UnsavedFor(m_path);
+    result.saved = unsaved.empty();
+    if (PathPresent(m_path)) {
+        const FileLock lock(m_path + QStringLiteral(".lock"), m_lockWaitMilliseconds);
+        // Without the lock another copy is writing; its write replaces the
+        // file whole, so what stands reads as it was. Only moving a bad file
+        // aside needs the lock.
+        result.records =
+            lock.locked() ? ReadLocked(result.notice) : ReadFile().value_or(result.records);
     }
-    if (!QDir().mkpath(DataFolder())) {
-        return result;
-    }
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(kStaleLockMilliseconds);
-    if (!lock.tryLock(m_lockWaitMilliseconds)) {
-        // Another copy is writing. Its write replaces the file whole, so what
-        // stands reads as it was; only moving a bad file aside needs the lock.
-        result.records = ReadFile().value_or(result.records);
-        return result;
-    }
-    result.records = ReadLocked(result.notice);
+    ApplyAll(result.records, unsaved);
     return result;
 }
 
-DataStore::Result DataStore::Update(const std::function<void(StoredRecords&)>& change) const {
+DataStore::Result DataStore::Update(Change change) const {
+    std::vector<Change> changes = UnsavedFor(m_path);
+    const bool wasSaved = changes.empty();
+    changes.push_back(std::move(change));
     Result result;
     result.records = {m_kind, m_version, {}};
-    if (!QDir().mkpath(DataFolder())) {
-        change(result.records);
-        result.error = QStringLiteral("The folder %1 could not be made.").arg(DataFolder());
+    QString failure;
+    bool applied = false;
+    if (!QDir().mkpath(DataFolder()) || !QFileInfo(DataFolder()).isDir()) {
+        failure = QStringLiteral("its folder %1 could not be made").arg(DataFolder());
+    } else if (const FileLock lock(m_path + QStringLiteral(".lock"), m_lockWaitMilliseconds);
+               !lock.locked()) {
+        failure = lock.errorString();
+    } else {
+        result.records = ReadLocked(result.notice);
+        ApplyAll(result.records, changes);
+        applied = true;
+        failure = !result.notice.isEmpty() && PathPresent(m_path)
+                      ? QStringLiteral("the unreadable file could not be moved aside")
+                      : Write(result.records);
+    }
+    const std::scoped_lock lock(UnsavedMutex());
+    if (failure.isEmpty()) {
+        UnsavedChanges().erase(m_path);
         return result;
     }
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(kStaleLockMilliseconds);
-    if (!lock.tryLock(m_lockWaitMilliseconds)) {
-        change(result.records);
-        result.error = QStringLiteral("%1 is locked by another program.").arg(m_path);
-        return result;
+    if (!applied) {
+        result.records = ReadFile().value_or(StoredRecords{m_kind, m_version, {}});
+        ApplyAll(result.records, changes);
     }
-    result.records = ReadLocked(result.notice);
-    change(result.records);
-    if (!result.notice.isEmpty() && QFileInfo::exists(m_path)) {
-        result.error =
-            QStringLiteral("%1 could not be moved aside, so it was not written over.").arg(m_path);
-        return result;
-    }
-    result.records.kind = m_kind;
-    result.records.version = m_version;
-    const std::string text = WriteStoredText(result.records);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        result.error =
-            QStringLiteral("%1 could not be written: %2").arg(m_path, file.errorString());
+    UnsavedChanges().insert_or_assign(m_path, Unsaved{*this, changes});
+    result.saved = false;
+    if (wasSaved) {
+        result.error = QStringLiteral("Velmora could not save its %1 in %2 (%3), so it keeps "
+                                      "them and saves them with your next change.")
+                           .arg(m_what, m_path, failure);
     }
     return result;
+}
+
+bool DataStore::SavePendingChanges() {
+    std::vector<DataStore> stores;
+    {
+        const std::scoped_lock lock(UnsavedMutex());
+        for (const auto& [path, unsaved] : UnsavedChanges()) {
+            stores.push_back(unsaved.store);
+        }
+    }
+    bool allSaved = true;
+    for (const DataStore& store : stores) {
+        allSaved = store.Update([](StoredRecords&) {}).saved && allSaved;
+    }
+    return allSaved;
+}
+
+QString DataStore::Write(StoredRecords& records) const {
+    records.kind = m_kind;
+    records.version = m_version;
+    const std::string text = WriteStoredText(records);
+    // Unbuffered, so a short write (a full disk) is seen here, before the
+    // commit puts the file in place of the last whole one.
+    QSaveFile file(m_path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(text.data(), static_cast<qint64>(text.size())) ==
+            static_cast<qint64>(text.size()) &&
+        file.commit()) {
+        return {};
+    }
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return why;
 }
 
 std::optional<StoredRecords> DataStore::ReadFile() const {
-    QFile file(m_path);
-    std::optional<StoredRecords> records;
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kLargestFile) {
-        const QByteArray bytes = file.readAll();
-        records =
-            ReadStoredText(std::string_view(bytes.constData(), bytes.size()), m_kind, m_version);
+    // Only a plain file: a pipe or a device could block or never end.
+    if (!QFileInfo(m_path).isFile()) {
+        return std::nullopt;
     }
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile) {
+        return std::nullopt;
+    }
+    auto records =
+        ReadStoredText(std::string_view(bytes.constData(), bytes.size()), m_kind, m_version);
     if (records && m_readable && !m_readable(*records)) {
         records.reset();
     }
@@ -98,13 +169,13 @@ std::optional<StoredRecords> DataStore::ReadFile() const {
 }
 
 StoredRecords DataStore::ReadLocked(QString& notice) const {
-    if (!QFileInfo::exists(m_path)) {
+    if (!PathPresent(m_path)) {
         return {m_kind, m_version, {}};
     }
     if (std::optional<StoredRecords> records = ReadFile()) {
         return *records;
     }
-    const QString movedTo = MoveAside();
+    const QString movedTo = MoveAside(m_path);
     notice = movedTo.isEmpty()
                  ? QStringLiteral("Velmora could not read its %1 in %2 and goes on without it.")
                        .arg(m_what, m_path)
@@ -112,14 +183,4 @@ StoredRecords DataStore::ReadLocked(QString& notice) const {
                                   "starts afresh.")
                        .arg(m_what, movedTo);
     return {m_kind, m_version, {}};
-}
-
-// Beside the file, under a name no other file has.
-QString DataStore::MoveAside() const {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString target = m_path + QStringLiteral(".unreadable-") + stamp;
-    for (int n = 2; QFileInfo::exists(target); ++n) {
-        target = m_path + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
-    }
-    return QFile::rename(m_path, target) ? target : QString();
 }

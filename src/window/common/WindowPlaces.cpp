@@ -2,6 +2,7 @@
 
 #include "table/ScreenPlace.h"
 #include "table/ZoomSteps.h"
+#include "window/common/SettingsFile.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -11,12 +12,15 @@
 
 namespace {
 
-// $XDG_CONFIG_HOME/velmora/windows.ini, whatever the application's names.
+// The file looked at before its first read, whatever the application's names.
+QString CheckedSettingsPath() {
+    SettingsFile::CheckOnce();
+    return SettingsFile::Path();
+}
+
 class PlaceSettings final : public QSettings {
   public:
-    PlaceSettings()
-        : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("velmora"),
-                    QStringLiteral("windows")) {}
+    PlaceSettings() : QSettings(CheckedSettingsPath(), QSettings::IniFormat) {}
 };
 
 const QString kZoomEntry = QStringLiteral("table/zoom");

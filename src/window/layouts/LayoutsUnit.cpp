@@ -1,5 +1,7 @@
 #include "window/layouts/LayoutsUnit.h"
 
+#include "window/common/AfterFirstFrame.h"
+
 #include "window/common/Table.h"
 #include "window/layouts/dlgLayouts.h"
 
@@ -8,6 +10,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QRandomGenerator>
+
+#include <utility>
 
 namespace {
 
@@ -38,7 +42,19 @@ LayoutsUnit::LayoutsUnit(Table& table, DataStore store)
     m_keys->addAction(manage);
     connect(manage, &QAction::triggered, this, &LayoutsUnit::Manage);
     m_menu->setObjectName(QStringLiteral("mnuLayouts"));
-    ShowLayouts(m_store.Load());
+    // A file moved aside is told once the table stands, not before it is drawn.
+    DataStore::Result loaded = m_store.Load();
+    const QString notice = std::exchange(loaded.notice, QString());
+    ShowLayouts(loaded);
+    if (!notice.isEmpty()) {
+        RunAfterFirstFrame(table.owner(), [this, notice] { m_table.ShowMessage(notice); });
+    }
+}
+
+DataStore LayoutsUnit::Store() {
+    return {QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
+            QStringLiteral("saved layouts"),
+            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
 }
 
 dlgLayouts* LayoutsUnit::dialog() const {
@@ -92,7 +108,7 @@ void LayoutsUnit::Save() {
         return;
     }
     SavedLayout layout{{}, name.toStdString(), m_table.state().SpotStake};
-    ShowLayouts(m_store.Update([&](StoredRecords& records) {
+    ShowLayouts(m_store.Update([layout](StoredRecords& records) mutable {
         layout.id = NewLayoutId(ReadLayouts(records).value_or(std::vector<SavedLayout>{}),
                                 [] { return QRandomGenerator::global()->generate64(); });
         AddLayout(records, layout);

@@ -21,6 +21,8 @@ class LayoutsUnit : public QObject {
     // Lists the layouts on file at once, and tells the player once about a
     // file moved aside.
     LayoutsUnit(Table& table, DataStore store);
+    // The player's layouts file, held to the layouts' own rules.
+    static DataStore Store();
 
     QMenu* menu() const { return m_menu; }
     dlgLayouts* dialog() const;

@@ -95,7 +95,7 @@ void dlgLayouts::Apply(const std::function<bool(StoredRecords&, const std::strin
     }
     const std::string id = item->data(Qt::UserRole).toString().toStdString();
     const DataStore::Result result =
-        m_store.Update([&](StoredRecords& records) { change(records, id); });
+        m_store.Update([change, id](StoredRecords& records) { change(records, id); });
     ShowLayouts(result.records);
     m_changed(result);
 }
@@ -111,6 +111,7 @@ void dlgLayouts::Rename() {
                               QLineEdit::Normal, item->text(), &ok)
             .toStdString();
     if (ok) {
-        Apply([&](StoredRecords& r, const std::string& id) { return RenameLayout(r, id, name); });
+        Apply(
+            [name](StoredRecords& r, const std::string& id) { return RenameLayout(r, id, name); });
     }
 }

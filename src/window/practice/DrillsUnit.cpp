@@ -25,6 +25,12 @@ constexpr std::array<DrillRow, 3> kDrillRows = {{
 } // namespace
 
 // No keys, so not one of the table's keyboard actions; the menu lists them by name.
+DataStore DrillsUnit::ProgressStore() {
+    return {QStringLiteral("progress.txt"), std::string(kProgressKind), kProgressVersion,
+            QStringLiteral("practice progress"),
+            [](const StoredRecords& r) { return ReadProgress(r).has_value(); }};
+}
+
 DrillsUnit::DrillsUnit(Table& table, RandomSource& random, DataStore progress)
     : QObject(&table), m_table(table), m_random(random), m_store(std::move(progress)) {
     setObjectName(QStringLiteral("drillsUnit"));
@@ -102,7 +108,7 @@ void DrillsUnit::Record(AnnouncedBet bet, bool right, const std::vector<std::int
     const DrillAnswer answer{
         m_window->drill(), m_window->level(), bet, right, m_window->ElapsedMs(), missed};
     const DataStore::Result result =
-        m_store.Update([&](StoredRecords& records) { RecordAnswer(records, answer); });
+        m_store.Update([answer](StoredRecords& records) { RecordAnswer(records, answer); });
     run.progress = ReadProgress(result.records).value_or(run.progress);
     if (!result.notice.isEmpty() || !result.error.isEmpty()) {
         m_table.ShowMessage(result.notice.isEmpty() ? result.error : result.notice);

@@ -29,6 +29,8 @@ class DrillsUnit : public QObject {
   public:
     // `random` seeds each opening's tasks; `progress` keeps the counts between runs.
     DrillsUnit(Table& table, RandomSource& random, DataStore progress);
+    // The player's progress file, held to the progress record's own rules.
+    static DataStore ProgressStore();
 
     bool open() const { return m_run.has_value(); }
     frmPractice* window() const;
