@@ -57,9 +57,20 @@ class DrillsUnitTest : public ::testing::Test {
         return qobject_cast<QStandardItemModel*>(levels->model())->item(row)->isEnabled();
     }
 
+    // The croupier's voice: what it was asked to say, and whether it speaks.
+    std::unique_ptr<DrillsUnit> MakeUnit() {
+        return std::make_unique<DrillsUnit>(table, random, DrillsUnit::ProgressStore(),
+                                            [this](const QString& sentence) {
+                                                spoken << sentence;
+                                                return voice;
+                                            });
+    }
+
     FakeTable table;
     FixedRandom random;
-    std::unique_ptr<DrillsUnit> unit = std::make_unique<DrillsUnit>(table, random, DrillsUnit::ProgressStore());
+    QStringList spoken;
+    bool voice = true;
+    std::unique_ptr<DrillsUnit> unit = MakeUnit();
     qint64 now = 1000;
 };
 
@@ -126,7 +137,7 @@ TEST_F(DrillsUnitTest, APassedLevelAndTheCountsAreKeptForTheNextTable) {
     EXPECT_TRUE(LevelOpen(1));
     EXPECT_FALSE(LevelOpen(2));
     unit->window()->close();
-    unit = std::make_unique<DrillsUnit>(table, random, DrillsUnit::ProgressStore());
+    unit = MakeUnit();
     Open();
     EXPECT_TRUE(LevelOpen(1));
     EXPECT_EQ(Text("lblRight"), QStringLiteral("Right: %1").arg(kMarkWindow));
@@ -224,6 +235,92 @@ TEST_F(DrillsUnitTest, ThePracticeWindowFollowsTheZoom) {
     unit->window()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_DOUBLE_EQ(Open()->font().pointSizeF(), designed * 1.5) << "opened at the zoom now";
+}
+
+// Hear it, level 1: the call is spoken, never shown before the check;
+// Repeat says it again; a right and a wrong answer, each with the call written.
+TEST_F(DrillsUnitTest, HearItSpeaksTheCallAndWritesItOnlyInTheVerdict) {
+    Open("actDrillHear");
+    const HearTask task = *unit->hearTask();
+    const QString call = QString::fromStdString(task.sentence);
+    EXPECT_EQ(Text("lblTask"), "Listen to the call and place it.");
+    EXPECT_EQ(spoken, QStringList{call});
+    EXPECT_EQ(task.calls.size(), 1U);
+    EXPECT_TRUE(table.silenced && table.announcedDiverted());
+    QTest::mouseClick(unit->window()->findChild<QPushButton*>("cmdRepeat"), Qt::LeftButton);
+    QTest::keyClick(unit->window(), Qt::Key_R);
+    EXPECT_EQ(spoken, (QStringList{call, call, call}));
+    EXPECT_FALSE(Text("lblTask").contains(call));
+    table.game.SpotStake = task.stakes;
+    Check();
+    EXPECT_EQ(Text("lblVerdict"), call + ": Right");
+    EXPECT_EQ(Text("lblRight"), "Right: 1");
+    Next();
+    const HearTask next = *unit->hearTask();
+    table.game.SpotStake = {};
+    Check();
+    EXPECT_TRUE(Text("lblVerdict").startsWith(QString::fromStdString(next.sentence) + ": missing "));
+    EXPECT_TRUE(table.pair.has_value()) << "the missing chips marked";
+    EXPECT_EQ(Text("lblWrong"), "Wrong: 1");
+}
+
+// Level 4: three calls 3 s apart on the drill's clock, a countdown, and at
+// 12 s "No more bets", which checks what lies on the layout and closes it to
+// presses until Next. Check before it does nothing.
+TEST_F(DrillsUnitTest, HearItsStreamChecksTheLayoutAtNoMoreBets) {
+    DrillProgress passed;
+    for (int level = 1; level < kLevelCount; ++level) {
+        passed.levels[{Drill::HearIt, level}].passed = true;
+    }
+    DrillsUnit::ProgressStore().Update(
+        [passed](StoredRecords& records) { records = ProgressRecords(passed); });
+    unit = MakeUnit();
+    Open("actDrillHear");
+    auto* levels = unit->window()->findChild<QComboBox*>("cmbLevel");
+    levels->setCurrentIndex(3);
+    emit levels->activated(3);
+    const HearTask task = *unit->hearTask();
+    ASSERT_EQ(task.texts.size(), 3U);
+    const auto said = [&](std::size_t calls) {
+        QStringList expected;
+        for (std::size_t i = 0; i < calls; ++i) {
+            expected << QString::fromStdString(task.texts.at(i));
+        }
+        return expected;
+    };
+    EXPECT_EQ(spoken.mid(spoken.size() - 1), said(1));
+    spoken.clear();
+    now += 3000;
+    unit->window()->Tick();
+    now += 3000;
+    unit->window()->Tick();
+    EXPECT_EQ(spoken, said(3).mid(1));
+    EXPECT_EQ(Text("lblCountdown"), "No more bets in 6 s");
+    table.game.SpotStake = task.stakes;
+    Check();
+    EXPECT_EQ(Text("lblRight"), "Right: 0") << "only No more bets checks";
+    now += 6000;
+    unit->window()->Tick();
+    EXPECT_EQ(spoken.back(), "No more bets");
+    EXPECT_EQ(Text("lblRight"), "Right: 1");
+    EXPECT_EQ(Text("lblCountdown"), "No more bets in 0 s");
+    EXPECT_TRUE(table.blocked) << "the layout takes no press until Next";
+    Next();
+    EXPECT_FALSE(table.blocked);
+}
+
+// No voice: the call is written in the task and the verdict line says why;
+// level 1 reads at once, and nothing waits for speech.
+TEST_F(DrillsUnitTest, WithoutAVoiceHearItShowsTheCall) {
+    voice = false;
+    Open("actDrillHear");
+    const QString call = QString::fromStdString(unit->hearTask()->sentence);
+    EXPECT_EQ(Text("lblTask"), call);
+    EXPECT_EQ(Text("lblVerdict"),
+              "No voice speaks here, so the call is written above: place it as read.");
+    table.game.SpotStake = unit->hearTask()->stakes;
+    Check();
+    EXPECT_EQ(Text("lblVerdict"), call + ": Right");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Autoplay from the window: real spins played from the layout as it started,
 // stopped by its rules, by a refusal or by the player.
 #include "PlayerPresses.h"
+#include "units/RecordingAudio.h"
 
 #include "window/autoplay/dlgAutoplay.h"
 #include "window/board/MainWindow.h"
@@ -15,6 +16,8 @@
 #include <tuple>
 
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // Draws the given pockets in turn, the first for the resting ball.
 class SequenceRandom final : public RandomSource {
@@ -86,6 +89,8 @@ struct SpeedCase {
     AutoplaySpeed speed;
     bool animated;
     int tickMilliseconds; // while the ball runs
+    int ballSounds;       // heard: the sounds at every speed but Instant
+    int sentences;        // and the croupier only at the table's speed
 };
 
 class AutoplaySpeedTest : public AutoplayTest, public testing::WithParamInterface<SpeedCase> {};
@@ -100,6 +105,7 @@ TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
         RunBallOut(byHand);
     }
     Lay(board, {{kRedSpot, 10}});
+    const RecordedAudio recorded;
     StartFromDialog(board, 5, ProgressionKind::Flat, GetParam().speed);
     auto* tick = board.findChild<QTimer*>("tmrDelay");
     EXPECT_EQ(board.state().Spinning, GetParam().animated);
@@ -116,12 +122,16 @@ TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
     };
     EXPECT_EQ(played(board.state()), played(byHand.state()));
     EXPECT_EQ(board.findChild<QComboBox*>("cmbNumber")->currentText(), " 30");
+    const Lines& heard = recorded.audio.played;
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), "spin"), GetParam().ballSounds);
+    EXPECT_EQ(recorded.audio.said.size(), static_cast<std::size_t>(GetParam().sentences));
 }
 
 INSTANTIATE_TEST_SUITE_P(Speeds, AutoplaySpeedTest,
-                         testing::Values(SpeedCase{"Table", AutoplaySpeed::Table, true, 24},
-                                         SpeedCase{"Fast", AutoplaySpeed::Fast, true, 6},
-                                         SpeedCase{"Instant", AutoplaySpeed::Instant, false, 0}),
+                         testing::Values(SpeedCase{"Table", AutoplaySpeed::Table, true, 24, 5, 10},
+                                         SpeedCase{"Fast", AutoplaySpeed::Fast, true, 6, 5, 0},
+                                         SpeedCase{"Instant", AutoplaySpeed::Instant, false, 0, 0,
+                                                   0}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // 5 staked straight up on `number`; `amount` is null for a rule without one.

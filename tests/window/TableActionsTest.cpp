@@ -117,7 +117,8 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
         "actDouble Ctrl+Shift+D,  , actSpin F5, actAutoplay ,  , actSaveLayout Ctrl+S,  , "
         "actManageLayouts , &View, actStatistics Ctrl+T, actRacetrack Ctrl+K, actStrategy ,  , "
         "actZoomIn Ctrl++, actZoomOut Ctrl+-, actZoomReset Ctrl+0, "
-        "&Practice, actDrillPlace , actDrillName , actDrillPay ");
+        "&Practice, actDrillPlace , actDrillName , actDrillPay , actDrillHear , &Settings, "
+        "actSound , actVoice ,  , actConfigure ");
     const BoxLog answer(QMessageBox::Yes);
     QTest::mouseClick(window.board()->findChild<QWidget*>("cmdExit"), Qt::LeftButton);
     EXPECT_EQ(answer.boxes().size(), 1U);

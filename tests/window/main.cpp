@@ -1,3 +1,4 @@
+#include "units/RecordingAudio.h"
 #include "window/common/AppIcon.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,8 @@ class ForgetWindows final : public ::testing::EmptyTestEventListener {
 
 // The window tests need a QApplication alive for the whole run; headless
 // unless a platform is chosen. Whatever the program stores goes to folders
-// of this run's own, never the user's.
+// of this run's own, never the user's. Nothing is played or spoken: the
+// tables hear through a recording audio unless a test asks for the module.
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -33,6 +35,7 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
     QApplication app(argc, argv);
     ApplyAppIdentity();
+    const RecordedAudio silent;
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ForgetWindows);
     return RUN_ALL_TESTS();

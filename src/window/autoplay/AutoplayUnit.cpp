@@ -186,3 +186,17 @@ void AutoplayUnit::End() {
     emit status(QString());
     m_table.setHeld(false);
 }
+
+PlayPace AutoplayUnit::pace() const {
+    if (!running()) {
+        return PlayPace::TableSpeed;
+    }
+    switch (m_speed) {
+    case AutoplaySpeed::Fast:
+        return PlayPace::Fast;
+    case AutoplaySpeed::Instant:
+        return PlayPace::Instant;
+    default:
+        return PlayPace::TableSpeed;
+    }
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wheel/CroupierCall.h"
 #include "strategy/AutoplayRun.h"
 
 #include <QObject>
@@ -22,6 +23,8 @@ class AutoplayUnit : public QObject {
 
     QAction* action() const { return m_action; }
     bool running() const { return m_run.has_value(); }
+    // How fast the table plays now: autoplay's speed while it runs, else the table's own.
+    PlayPace pace() const;
     // Why the last run ended; unset until one has.
     std::optional<AutoplayEnd> lastEnd() const { return m_lastEnd; }
 

@@ -59,9 +59,15 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     }
     // The drills, each in the practice window beside the table.
     QMenu* practice = menuBar()->addMenu(QStringLiteral("&Practice"));
-    for (const char* name : {"actDrillPlace", "actDrillName", "actDrillPay"}) {
+    for (const char* name : {"actDrillPlace", "actDrillName", "actDrillPay", "actDrillHear"}) {
         practice->addAction(BoardAction(*m_board, name));
     }
+    // Sound and the croupier's voice, and the dialog that sets them.
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
+    settings->addAction(BoardAction(*m_board, "actSound"));
+    settings->addAction(BoardAction(*m_board, "actVoice"));
+    settings->addSeparator();
+    settings->addAction(BoardAction(*m_board, "actConfigure"));
     // The table keeps its fixed size; the window is that plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -3,6 +3,7 @@
 #include "table/RandomSource.h"
 #include "wheel/Spin.h"
 #include "window/autoplay/AutoplayUnit.h"
+#include "window/common/TableAudio.h"
 #include "window/board/BoardLayout.h"
 #include "window/board/BoardTable.h"
 #include "window/board/ControlFactory.h"
@@ -12,6 +13,7 @@
 #include "window/help/HelpUnit.h"
 #include "window/layouts/LayoutsUnit.h"
 #include "window/practice/DrillsUnit.h"
+#include "window/sound/SoundUnit.h"
 #include "window/racetrack/RacetrackUnit.h"
 #include "window/statistics/StatisticsUnit.h"
 #include "window/strategy/StrategyUnit.h"
@@ -120,7 +122,11 @@ void frmBoard::ConnectHandlers() {
     m_strategy = new StrategyUnit(*m_table);
     m_zoomUnit = new ZoomUnit(*m_table);
     connect(m_zoomUnit, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);
-    m_drills = new DrillsUnit(*m_table, *m_random, DrillsUnit::ProgressStore());
+    auto* sound = new SoundUnit(
+        *m_table, [autoplay = m_autoplay] { return autoplay->pace(); },
+        []() -> TableAudio& { return Audio(); });
+    m_drills = new DrillsUnit(*m_table, *m_random, DrillsUnit::ProgressStore(),
+                              [sound](const QString& call) { return sound->SpeakCall(call); });
 }
 
 void frmBoard::Form_Load() {

@@ -125,7 +125,9 @@ class frmBoard : public QWidget {
     // action on the layout (window/UndoStep.h).
     class UndoStep;
     void CreateActions();
-    void RunLayoutAction(const std::function<LayoutRun()>& action, const QString& notDone);
+    // `placesBet`: a rebet, a double or a saved layout, heard as one bet.
+    void RunLayoutAction(const std::function<LayoutRun()>& action, const QString& notDone,
+                         bool placesBet = false);
     void actUndo_Triggered();
     void JournalStep(const StakeSnapshot& before);
     void BeginRound();

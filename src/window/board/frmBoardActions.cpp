@@ -59,7 +59,7 @@ void frmBoard::CreateActions() {
     connect(m_actions[kUndo], &QAction::triggered, this, &frmBoard::actUndo_Triggered);
     connect(m_actions[kRebet], &QAction::triggered, this, [this] {
         RunLayoutAction([this] { return Rebet(m_state, m_session.lastSpin); },
-                        QStringLiteral("The rebet stopped there."));
+                        QStringLiteral("The rebet stopped there."), true);
     });
     connect(m_actions[kClear], &QAction::triggered, this, [this] {
         RunLayoutAction([this] { return ClearStakes(m_state); },
@@ -67,7 +67,7 @@ void frmBoard::CreateActions() {
     });
     connect(m_actions[kDouble], &QAction::triggered, this, [this] {
         RunLayoutAction([this] { return DoubleStakes(m_state); },
-                        QStringLiteral("The double stopped there."));
+                        QStringLiteral("The double stopped there."), true);
     });
     connect(m_actions[kSpin], &QAction::triggered, this, &frmBoard::cmdSpin_Click);
     connect(m_actions[kStatistics], &QAction::triggered, m_statistics, &StatisticsUnit::Show);
@@ -75,7 +75,8 @@ void frmBoard::CreateActions() {
 }
 
 // Drawn as any accepted change is; a refusal's message is the one a press shows.
-void frmBoard::RunLayoutAction(const std::function<LayoutRun()>& action, const QString& notDone) {
+void frmBoard::RunLayoutAction(const std::function<LayoutRun()>& action, const QString& notDone,
+                               bool placesBet) {
     if (m_state.Spinning) {
         return;
     }
@@ -88,6 +89,9 @@ void frmBoard::RunLayoutAction(const std::function<LayoutRun()>& action, const Q
         RedrawSpot(spot);
     }
     RedrawTotals();
+    if (placesBet && !run.changed.empty()) {
+        emit m_table->patternStaked();
+    }
     if (run.refusal) {
         ShowMessage(QString::fromStdString(RefusalText(*run.refusal)));
     }

@@ -90,6 +90,9 @@ bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button,
         RedrawSpot(spot);
     }
     RedrawTotals();
+    if (!press.changed.empty()) {
+        emit m_table->patternStaked();
+    }
     if (press.refusal) {
         ShowMessage(QString::fromStdString(RefusalText(*press.refusal)));
         return false;

@@ -2,6 +2,8 @@
 // the layout picture and the thirteen outside-bet areas.
 #include "window/board/frmBoard.h"
 
+#include "window/board/BoardTable.h"
+
 #include "betting/BoardHitTest.h"
 #include "betting/Selectors.h"
 #include "table/Money.h"
@@ -95,6 +97,7 @@ void frmBoard::OutsideArea_MouseDown(std::int16_t spot, Qt::MouseButton button) 
 
 void frmBoard::StakeSpot(std::int16_t spot, std::int16_t button) {
     const UndoStep step(*this);
+    const std::int16_t before = m_state.SpotStake.at(spot);
     std::optional<Refusal> refusal;
     if (!RunGuarded([&] { refusal = UpdateChip(m_state, spot, button); },
                     QStringLiteral("The chip was not placed."))) {
@@ -106,6 +109,9 @@ void frmBoard::StakeSpot(std::int16_t spot, std::int16_t button) {
     }
     RedrawSpot(spot);
     RedrawTotals();
+    if (m_state.SpotStake.at(spot) != before) {
+        emit m_table->chipStaked();
+    }
 }
 
 void frmBoard::ShowMessage(const QString& text) {

@@ -104,6 +104,10 @@ class Table : public QObject {
     void stakesChanged();
     // The Cover or the Either Side box was edited.
     void boxesEdited();
+    // A chip put on or taken off by hand.
+    void chipStaked();
+    // An announced bet, a rebet, a double or a saved layout placed by one press.
+    void patternStaked();
     void spinLaunched();
     // The ball has stopped; `settled` false if money overflowed instead.
     void spinSettled(bool settled, int number);

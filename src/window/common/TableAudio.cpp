@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 #ifndef VELMORA_AUDIO_BUILD_PATH
 #define VELMORA_AUDIO_BUILD_PATH ""
 #endif
@@ -42,8 +44,8 @@ TableAudio& LoadAudio(const QStringList& modulePaths) {
     return silent;
 }
 
-void ReplaceAudioForTests(TableAudio* audio) {
-    g_replaced = audio;
+TableAudio* ReplaceAudioForTests(TableAudio* audio) {
+    return std::exchange(g_replaced, audio);
 }
 
 TableAudio& Audio() {

@@ -36,5 +36,6 @@ TableAudio& LoadAudio(const QStringList& modulePaths);
 QStringList AudioModulePaths(const QString& programDir);
 TableAudio& Audio();
 
-// For tests: Audio() gives this from now on (null: the module again).
-void ReplaceAudioForTests(TableAudio* audio);
+// For tests: Audio() gives this from now on (null: the module again); the
+// one it gave before, for putting back.
+TableAudio* ReplaceAudioForTests(TableAudio* audio);

@@ -22,19 +22,24 @@ void DrillsUnit::NewTask() {
     run.place.reset();
     run.name.reset();
     run.pay.reset();
+    run.hear.reset();
+    run.spoken = 0;
+    m_table.blockInput(false);
     m_table.DivertAnnouncedPresses(nullptr);
     m_table.ClearLayout();
     m_table.ClearMarks();
     const int level = m_window->level();
     const Drill drill = m_window->drill();
-    m_table.SilencePreview(drill == Drill::PlaceIt);
+    m_table.SilencePreview(drill == Drill::PlaceIt || drill == Drill::HearIt);
     m_window->SetAnswered(false);
     if (drill == Drill::PlaceIt) {
         NewPlaceTask(level);
     } else if (drill == Drill::NameIt) {
         NewNameTask(level);
-    } else {
+    } else if (drill == Drill::PayIt) {
         NewPayTask(level);
+    } else {
+        NewHearTask(level);
     }
     // Undo takes back the player's own presses on this task only: not the
     // drill's laying of it, nor a task gone by.
@@ -91,6 +96,8 @@ void DrillsUnit::Check() {
         CheckPlaceTask();
     } else if (m_run->pay) {
         CheckPayTask();
+    } else if (m_run->hear && HearCheckOpen()) {
+        CheckHearTask();
     }
 }
 
@@ -136,8 +143,10 @@ void DrillsUnit::TakePress() {
     if (run.checked) {
         return;
     }
-    const PlaceVerdict answer = CheckPlace(*run.place, Stakes{});
+    const PlaceVerdict answer = run.hear ? CheckHear(*run.hear, Stakes{})
+                                         : CheckPlace(*run.place, Stakes{});
     m_window->ShowVerdict(Text(ButtonPressedVerdict().text), true);
     m_table.ShowPair(answer.missingPerNumber, {});
-    Record(run.place->call.bet, false, answer.missing);
+    Record(run.hear ? run.hear->calls.front().call.bet : run.place->call.bet, false,
+           answer.missing);
 }

@@ -16,23 +16,25 @@ struct DrillRow {
     Drill drill;
 };
 
-constexpr std::array<DrillRow, 3> kDrillRows = {{
+constexpr std::array<DrillRow, 4> kDrillRows = {{
     {"actDrillPlace", "&Place it", Drill::PlaceIt},
     {"actDrillName", "&Name it", Drill::NameIt},
     {"actDrillPay", "Pa&y it", Drill::PayIt},
+    {"actDrillHear", "&Hear it", Drill::HearIt},
 }};
 
 } // namespace
 
-// No keys, so not one of the table's keyboard actions; the menu lists them by name.
 DataStore DrillsUnit::ProgressStore() {
     return {QStringLiteral("progress.txt"), std::string(kProgressKind), kProgressVersion,
             QStringLiteral("practice progress"),
             [](const StoredRecords& r) { return ReadProgress(r).has_value(); }};
 }
 
-DrillsUnit::DrillsUnit(Table& table, RandomSource& random, DataStore progress)
-    : QObject(&table), m_table(table), m_random(random), m_store(std::move(progress)) {
+// No keys, so not one of the table's keyboard actions; the menu lists them by name.
+DrillsUnit::DrillsUnit(Table& table, RandomSource& random, DataStore progress, Speak speak)
+    : QObject(&table), m_table(table), m_random(random), m_store(std::move(progress)),
+      m_speak(std::move(speak)) {
     setObjectName(QStringLiteral("drillsUnit"));
     for (std::size_t i = 0; i < kDrillRows.size(); ++i) {
         auto* action = new QAction(QString::fromLatin1(kDrillRows.at(i).text), this);
@@ -64,6 +66,10 @@ const PayTask* DrillsUnit::payTask() const {
     return m_run && m_run->pay ? &*m_run->pay : nullptr;
 }
 
+const HearTask* DrillsUnit::hearTask() const {
+    return m_run && m_run->hear ? &*m_run->hear : nullptr;
+}
+
 void DrillsUnit::Open(Drill drill) {
     if (m_table.busy()) {
         return;
@@ -93,6 +99,8 @@ void DrillsUnit::OpenWindow(const QString& notice) {
     connect(m_window, &frmPractice::drillChosen, this, &DrillsUnit::Open);
     connect(m_window, &frmPractice::levelChosen, this, &DrillsUnit::NewTask);
     connect(m_window, &frmPractice::choicePressed, this, &DrillsUnit::Choose);
+    connect(m_window, &frmPractice::repeatPressed, this, &DrillsUnit::Repeat);
+    connect(m_window, &frmPractice::ticked, this, &DrillsUnit::StreamTick);
     m_window->SetZoom(m_table.zoom());
     WindowPlaces::PlaceBeside(m_window, owner->window(), owner->window()->frameGeometry().top());
     WindowPlaces::Track(m_window, m_window->objectName());
@@ -144,6 +152,7 @@ void DrillsUnit::End() {
         return;
     }
     m_run.reset();
+    m_table.blockInput(false); // Hear it's "No more bets" may have closed the layout
     m_table.DivertAnnouncedPresses(nullptr);
     m_table.SilencePreview(false);
     m_table.ClearMarks();

@@ -4,12 +4,14 @@
 #include "practice/DrillLevels.h"
 #include "practice/DrillProgress.h"
 #include "practice/DrillTask.h"
+#include "practice/HearTask.h"
 #include "window/common/DataStore.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <random>
 #include <vector>
@@ -19,7 +21,7 @@ class RandomSource;
 class Table;
 class frmPractice;
 
-// The drills: Place it, Name it and Pay it in a practice window beside the
+// The drills: Place it, Name it, Pay it and Hear it in a practice window beside the
 // table. While it is open the player's own layout is put aside, so a drill
 // never costs or changes it; each task stakes what it shows through the
 // table's own presses, so the chips, the totals and the limits are exactly
@@ -27,8 +29,11 @@ class frmPractice;
 class DrillsUnit : public QObject {
     Q_OBJECT
   public:
-    // `random` seeds each opening's tasks; `progress` keeps the counts between runs.
-    DrillsUnit(Table& table, RandomSource& random, DataStore progress);
+    // Speaks a sentence in the croupier's voice; false when no voice speaks.
+    using Speak = std::function<bool(const QString& sentence)>;
+    // `random` seeds each opening's tasks; `progress` keeps the counts between
+    // runs; `speak` calls Hear it's bets.
+    DrillsUnit(Table& table, RandomSource& random, DataStore progress, Speak speak);
     // The player's progress file, held to the progress record's own rules.
     static DataStore ProgressStore();
 
@@ -38,6 +43,7 @@ class DrillsUnit : public QObject {
     const PlacedBet* placeTask() const;
     const NameTask* nameTask() const;
     const PayTask* payTask() const;
+    const HearTask* hearTask() const;
 
   private:
     // What a drill keeps while the practice window is open.
@@ -47,6 +53,9 @@ class DrillsUnit : public QObject {
         std::optional<PlacedBet> place;
         std::optional<NameTask> name;
         std::optional<PayTask> pay;
+        std::optional<HearTask> hear;
+        std::size_t spoken = 0;  // the stream's steps said so far
+        bool voiced = true;      // false: no voice, so the call is written
         bool checked = false;
         DrillProgress progress;
     };
@@ -71,10 +80,19 @@ class DrillsUnit : public QObject {
     void Choose(int index);
     void TakePress();
 
+    // HearTasks.cpp: Hear it's calls, spoken, repeated, streamed and checked.
+    void NewHearTask(int level);
+    void SayCall(const QString& sentence);
+    void Repeat();
+    void StreamTick();
+    bool HearCheckOpen() const;
+    void CheckHearTask();
+
     Table& m_table;
     RandomSource& m_random;
     DataStore m_store;
-    std::array<QAction*, 3> m_actions{};
+    Speak m_speak;
+    std::array<QAction*, 4> m_actions{};
     QPointer<frmPractice> m_window;
     std::optional<Run> m_run; // unset while no drill is open
 };

@@ -56,7 +56,7 @@ void frmPractice::CreateControls() {
     auto* grid = new QGridLayout(this);
     m_tabDrill = new QTabBar(this);
     m_tabDrill->setObjectName(QStringLiteral("tabDrill"));
-    for (const char* name : {"Place it", "Name it", "Pay it"}) {
+    for (const char* name : {"Place it", "Name it", "Pay it", "Hear it"}) {
         m_tabDrill->addTab(QString::fromLatin1(name));
     }
     m_cmbLevel = new QComboBox(this);
@@ -84,6 +84,9 @@ void frmPractice::CreateControls() {
     m_cmdCheck->setDefault(true);
     m_cmdCheck->setAutoDefault(true);
     m_cmdNext = AddButton(QStringLiteral("cmdNext"), QStringLiteral("&Next"));
+    m_cmdRepeat = AddButton(QStringLiteral("cmdRepeat"), QStringLiteral("&Repeat"));
+    m_lblCountdown = AddLabel(this, QStringLiteral("lblCountdown"));
+    m_lblCountdown->hide();
     grid->addWidget(m_tabDrill, 0, 0, 1, 2);
     grid->addWidget(m_cmbLevel, 0, 2, 1, 2);
     grid->addWidget(m_lblTask, 1, 0, 1, 4);
@@ -93,6 +96,8 @@ void frmPractice::CreateControls() {
         connect(m_cmdChoice.at(i), &QPushButton::clicked, this, [this, i] { choicePressed(i); });
     }
     grid->addWidget(m_txtAnswer, 4, 0, 1, 4);
+    grid->addWidget(m_cmdRepeat, 4, 0, 1, 2);
+    grid->addWidget(m_lblCountdown, 4, 2, 1, 2);
     grid->addWidget(m_cmdCheck, 5, 0, 1, 2);
     grid->addWidget(m_cmdNext, 5, 2, 1, 2);
     grid->addWidget(m_lblVerdict, 6, 0, 1, 4);
@@ -105,6 +110,7 @@ void frmPractice::CreateControls() {
     grid->addWidget(m_tblBets, 10, 0, 1, 4);
     connect(m_cmdCheck, &QPushButton::clicked, this, &frmPractice::checkPressed);
     connect(m_cmdNext, &QPushButton::clicked, this, &frmPractice::nextPressed);
+    connect(m_cmdRepeat, &QPushButton::clicked, this, &frmPractice::repeatPressed);
     connect(m_tabDrill, &QTabBar::currentChanged, this,
             [this](int index) { drillChosen(static_cast<Drill>(index)); });
     connect(m_cmbLevel, &QComboBox::activated, this, [this] { levelChosen(level()); });
@@ -132,6 +138,16 @@ void frmPractice::ShowDrill(Drill drill) {
     }
     m_txtAnswer->setVisible(drill == Drill::PayIt);
     m_cmdCheck->setVisible(drill != Drill::NameIt);
+    m_cmdRepeat->setVisible(drill == Drill::HearIt);
+    ShowCountdown(std::nullopt);
+}
+
+void frmPractice::ShowCountdown(std::optional<int> seconds) {
+    m_lblCountdown->setVisible(seconds.has_value());
+    if (seconds) {
+        m_lblCountdown->setText(QStringLiteral("No more bets in %1 s").arg(*seconds));
+        m_lblCountdown->setAccessibleName(m_lblCountdown->text());
+    }
 }
 
 int frmPractice::level() const {
@@ -148,9 +164,13 @@ void frmPractice::SetLevels(const std::array<bool, kLevelCount>& unlocked, int l
 }
 
 // A new task restarts the clock and empties the answer.
-void frmPractice::ShowTask(const QString& task) {
+void frmPractice::ShowTaskText(const QString& task) {
     m_lblTask->setText(task);
     m_lblTask->setAccessibleName(QStringLiteral("Task: ") + task);
+}
+
+void frmPractice::ShowTask(const QString& task) {
+    ShowTaskText(task);
     m_txtAnswer->clear();
     if (m_drill == Drill::PayIt) {
         m_txtAnswer->setFocus();
@@ -184,6 +204,7 @@ int frmPractice::ElapsedMs() const {
 }
 
 void frmPractice::Tick() {
+    emit ticked();
     const int seconds = ElapsedMs() / 1000;
     m_lblClock->setText(
         QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
@@ -204,6 +225,10 @@ void frmPractice::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         m_drill != Drill::NameIt) {
         checkPressed();
+        return;
+    }
+    if (event->key() == Qt::Key_R && m_drill == Drill::HearIt) {
+        repeatPressed();
         return;
     }
     const int index = event->key() - Qt::Key_1;

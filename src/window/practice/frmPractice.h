@@ -37,11 +37,16 @@ class frmPractice : public QWidget {
     int level() const;
     // Levels not yet unlocked are listed but cannot be chosen.
     void SetLevels(const std::array<bool, kLevelCount>& unlocked, int level);
+    // A new task: its text, the clock started, the answer and verdict cleared.
     void ShowTask(const QString& task);
+    // Only the task's words, the clock running on.
+    void ShowTaskText(const QString& task);
     // Marked: the table shows the asked and the given pattern in two colours.
     void ShowVerdict(const QString& verdict, bool marked = false);
     void ShowCounts(int right, int wrong, int streak, int bestStreak);
     void ShowAverage(std::int64_t milliseconds);
+    // Hear it's level 4: the seconds left until "No more bets"; none hides it.
+    void ShowCountdown(std::optional<int> seconds);
     // Name it: the four bets to choose from, in the order of keys 1 to 4.
     void ShowChoices(const std::array<QString, 4>& choices);
     // Once a task is answered its choices and Check wait for Next.
@@ -64,6 +69,10 @@ class frmPractice : public QWidget {
     void checkPressed();
     void nextPressed();
     void choicePressed(int index);
+    // Hear it: speak the call again (the button, or R).
+    void repeatPressed();
+    // Each turn of the clock, before the clock label is drawn.
+    void ticked();
     void closed();
 
   protected:
@@ -93,6 +102,8 @@ class frmPractice : public QWidget {
     QLineEdit* m_txtAnswer = nullptr;
     QPushButton* m_cmdCheck = nullptr;
     QPushButton* m_cmdNext = nullptr;
+    QPushButton* m_cmdRepeat = nullptr;
+    QLabel* m_lblCountdown = nullptr;
     std::array<QPushButton*, 4> m_cmdChoice{};
     QTimer* m_tmrClock = nullptr;
 };

@@ -1,0 +1,176 @@
+// The table heard, against a fake table and a recording audio: which event
+// sounds and speaks what, at which pace, what is logged, and what is kept.
+#include "FakeTable.h"
+#include "RecordingAudio.h"
+
+#include "window/common/SettingsFile.h"
+#include "window/sound/SoundUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QSlider>
+
+#include <memory>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The logged lines of the two categories, "sound: chip", "voice: Zero".
+Lines g_logged;
+void Record(QtMsgType, const QMessageLogContext& context, const QString& text) {
+    const std::string category = context.category;
+    if (category.rfind("velmora.", 0) == 0) {
+        g_logged.push_back(category.substr(8) + ": " + text.toStdString());
+    }
+}
+
+class SoundUnitTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QFile::remove(SettingsFile::Path());
+        QLoggingCategory::setFilterRules(QStringLiteral("velmora.*.info=true"));
+        g_logged.clear();
+        m_previous = qInstallMessageHandler(Record);
+    }
+    void TearDown() override {
+        qInstallMessageHandler(m_previous);
+        QLoggingCategory::setFilterRules(QString());
+    }
+    std::unique_ptr<SoundUnit> Unit() {
+        return std::make_unique<SoundUnit>(
+            table, [this] { return pace; }, [this]() -> TableAudio& { return audio; });
+    }
+    // A stake that wins on 17 (straight 17) and one that loses (straight 5).
+    void StakeWinnerAndLoser() {
+        table.game.SpotStake.at(StraightSpot(17)) = 5;
+        table.game.SpotStake.at(StraightSpot(5)) = 5;
+    }
+    static std::int16_t StraightSpot(int number) {
+        for (std::int16_t spot = 0; spot < kSpotCount; ++spot) {
+            if (SpotNumbers(spot) == std::vector<std::int16_t>{static_cast<std::int16_t>(number)}) {
+                return spot;
+            }
+        }
+        return -1;
+    }
+
+    FakeTable table;
+    RecordingAudio audio;
+    PlayPace pace = PlayPace::TableSpeed;
+    QtMessageHandler m_previous = nullptr;
+};
+
+TEST_F(SoundUnitTest, AChipByHandClicksAndAPressOfAWholeBetSoundsOnce) {
+    auto unit = Unit();
+    emit table.chipStaked();
+    emit table.patternStaked();
+    EXPECT_EQ(audio.played, (Lines{"chip", "bet"}));
+    EXPECT_EQ(g_logged, (Lines{"sound: chip", "sound: bet"}));
+    EXPECT_EQ(audio.lastVolume, 80);
+}
+
+// From the launch to the settlement on 17: the ball runs and the croupier
+// closes the bets, then the ball drops, the winner is paid, the loser swept.
+TEST_F(SoundUnitTest, ASpinSoundsFromLaunchToSettlementAndTheCroupierCallsIt) {
+    auto unit = Unit();
+    StakeWinnerAndLoser();
+    table.Spin();
+    EXPECT_EQ(audio.played, (Lines{"spin"}));
+    EXPECT_EQ(audio.said, (Lines{"No more bets"}));
+    table.game.SpotStake.at(StraightSpot(5)) = 0; // the settlement clears the loser
+    table.StepBall();
+    EXPECT_EQ(audio.played, (Lines{"spin", "stop", "drop", "win", "sweep"}));
+    EXPECT_EQ(audio.said, (Lines{"No more bets", "Seventeen, black, odd, low"}));
+    EXPECT_EQ(g_logged, (Lines{"sound: spin", "voice: No more bets", "sound: drop", "sound: win",
+                               "sound: sweep", "voice: Seventeen, black, odd, low"}));
+}
+
+// Autoplay at the table's speed sounds and speaks, fast only sounds, instant is silent.
+TEST_F(SoundUnitTest, AutoplaysPaceDecidesWhatIsHeard) {
+    const std::tuple<PlayPace, Lines, Lines> cases[] = {
+        {PlayPace::TableSpeed, {"spin", "stop", "drop", "win"}, {"No more bets", "Zero"}},
+        {PlayPace::Fast, {"spin", "stop", "drop", "win"}, {}},
+        {PlayPace::Instant, {}, {}},
+    };
+    for (const auto& [atPace, played, said] : cases) {
+        audio.played.clear();
+        audio.said.clear();
+        pace = atPace;
+        auto unit = Unit();
+        table.game.SpotStake = {};
+        table.game.SpotStake.at(0) = 5; // straight zero
+        table.nextNumber = 0;
+        table.Spin();
+        table.StepBall();
+        EXPECT_EQ(audio.played, played);
+        EXPECT_EQ(audio.said, said);
+    }
+}
+
+// Switched off, nothing is played, said or logged; each switch is kept for
+// the next table, and so are the dialog's volumes, rate and voice.
+TEST_F(SoundUnitTest, SoundAndVoiceSwitchedOffAreSilentAndRemembered) {
+    {
+        auto unit = Unit();
+        EXPECT_TRUE(unit->actSound()->isChecked() && unit->actVoice()->isChecked());
+        unit->actSound()->trigger();
+        unit->actVoice()->trigger();
+        emit table.chipStaked();
+        table.Spin();
+        table.StepBall();
+        EXPECT_TRUE(audio.said.empty());
+        EXPECT_TRUE(g_logged.empty());
+    }
+    auto next = Unit();
+    EXPECT_FALSE(next->actSound()->isChecked());
+    EXPECT_FALSE(next->actVoice()->isChecked());
+    next->actVoice()->trigger();
+    emit table.chipStaked();
+    table.Spin();
+    EXPECT_EQ(audio.said, (Lines{"No more bets"}));
+    EXPECT_EQ(g_logged, (Lines{"voice: No more bets"}));
+}
+
+TEST_F(SoundUnitTest, TheSettingsDialogSetsVolumesRateAndVoiceAndTestsTheVoice) {
+    {
+        auto unit = Unit();
+        unit->actConfigure()->trigger();
+        auto* dialog = table.owner()->findChild<QDialog*>(QStringLiteral("dlgSettings"));
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QSlider*>(QStringLiteral("sldSoundVolume"))->setValue(30);
+        dialog->findChild<QSlider*>(QStringLiteral("sldVoiceVolume"))->setValue(60);
+        dialog->findChild<QSlider*>(QStringLiteral("sldVoiceRate"))->setValue(-40);
+        auto* voices = dialog->findChild<QComboBox*>(QStringLiteral("cmbVoice"));
+        ASSERT_EQ(voices->count(), 3); // the service's own, and the two it offers
+        voices->setCurrentIndex(voices->findText(QStringLiteral("french")));
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdTestVoice"))->click();
+        EXPECT_EQ(audio.said, (Lines{"Seventeen, black, odd, low"}));
+        dialog->close();
+    }
+    auto next = Unit();
+    emit table.chipStaked();
+    table.Spin();
+    EXPECT_EQ(audio.lastVolume, 30);
+    EXPECT_EQ(audio.lastVoice.volume, 60);
+    EXPECT_EQ(audio.lastVoice.rate, -40);
+    EXPECT_EQ(audio.lastVoice.voice, QStringLiteral("french"));
+}
+
+// No speech service: the table plays on, and the voice's tip says how to get one.
+TEST_F(SoundUnitTest, WithoutASpeechServiceTheVoiceSaysHowToGetOne) {
+    audio.speaks = false;
+    audio.voices.clear();
+    auto unit = Unit();
+    table.Spin(); // loads the audio, as the first frame would
+    EXPECT_TRUE(unit->actVoice()->statusTip().contains(QStringLiteral("speech-dispatcher")));
+    EXPECT_TRUE(unit->actVoice()->statusTip().contains(QStringLiteral("espeak-ng")));
+}
+
+} // namespace
