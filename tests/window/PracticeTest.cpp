@@ -124,7 +124,7 @@ TEST_P(StakesComeBack, WhenTheDrillCloses) {
     Find<QComboBox>(QStringLiteral("cmbNeighb"))->setEditText(QStringLiteral("5"));
     Press(window, Qt::Key_Escape);
     window->close();
-    EXPECT_FALSE(board.DrillOpen());
+    EXPECT_FALSE(DrillsOf(board).open());
     EXPECT_EQ(board.state().SpotStake, before.SpotStake);
     EXPECT_EQ(board.state().SpotChip, before.SpotChip);
     EXPECT_EQ(board.state().Balance, before.Balance);

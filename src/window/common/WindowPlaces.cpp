@@ -51,12 +51,12 @@ class PlaceKeeper final : public QObject {
         case QEvent::Move:
         case QEvent::Resize:
             if (window->isVisible()) {
-                StorePlace(window->geometry());
+                StorePlace(*window);
             }
             break;
         case QEvent::Show:
             StoreOpen(true);
-            StorePlace(window->geometry());
+            StorePlace(*window);
             break;
         case QEvent::Close:
             StoreOpen(false);
@@ -68,8 +68,8 @@ class PlaceKeeper final : public QObject {
     }
 
   private:
-    void StorePlace(const QRect& place) const {
-        PlaceSettings().setValue(Entry(m_key, "place"), place);
+    void StorePlace(const QWidget& window) const {
+        PlaceSettings().setValue(Entry(m_key, "geometry"), window.saveGeometry());
     }
     void StoreOpen(bool open) const { PlaceSettings().setValue(Entry(m_key, "open"), open); }
 
@@ -78,9 +78,18 @@ class PlaceKeeper final : public QObject {
 
 } // namespace
 
+// Qt keeps the place with its screen and brings it back onto a screen that
+// still exists, but may leave no more than an edge of it there; the strip
+// the player takes hold of is then brought onto a screen as well. A place
+// kept as a plain rectangle (before Qt kept it) is read the same way.
 void WindowPlaces::Track(QWidget* window, const QString& key) {
-    const QRect stored = PlaceSettings().value(Entry(key, "place")).toRect();
-    if (const auto place = PlaceOnScreens(FromQt(stored), Screens())) {
+    const PlaceSettings settings;
+    const bool restored =
+        window->restoreGeometry(settings.value(Entry(key, "geometry")).toByteArray());
+    const ScreenRect stored =
+        FromQt(restored ? window->geometry() : settings.value(Entry(key, "place")).toRect());
+    const auto place = PlaceOnScreens(stored, Screens());
+    if (place && !(restored && *place == stored)) {
         window->setGeometry(place->left, place->top, place->width, place->height);
     }
     window->installEventFilter(new PlaceKeeper(window, key));

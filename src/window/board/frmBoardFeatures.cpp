@@ -1,0 +1,49 @@
+// The features round the table, each a unit of its own in its own folder
+// that reaches the table only through BoardTable (window/common/Table.h).
+// The table makes them, so that the table alone is the whole program.
+#include "window/board/frmBoard.h"
+
+#include "betting/SavedLayouts.h"
+#include "practice/DrillProgress.h"
+#include "window/autoplay/AutoplayUnit.h"
+#include "window/board/BoardTable.h"
+#include "window/help/HelpUnit.h"
+#include "window/layouts/LayoutsUnit.h"
+#include "window/places/WindowReopener.h"
+#include "window/practice/DrillsUnit.h"
+#include "window/racetrack/RacetrackUnit.h"
+#include "window/statistics/StatisticsUnit.h"
+#include "window/strategy/StrategyUnit.h"
+#include "window/zoom/ZoomUnit.h"
+
+// Around the table's own actions: the racetrack's key follows its six on the
+// table, and the units' actions are made in the order the menus list them.
+void frmBoard::CreateFeatures() {
+    m_statistics = new StatisticsUnit(*m_table);
+    m_help = new HelpUnit(*m_table);
+    CreateActions();
+    m_racetrack = new RacetrackUnit(*m_table);
+    new AutoplayUnit(*m_table);
+    new StrategyUnit(*m_table);
+    m_zoom = new ZoomUnit(*m_table);
+    connect(m_zoom, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);
+    new DrillsUnit(*m_table, *m_random,
+                   DataStore(QStringLiteral("progress.txt"), std::string(kProgressKind),
+                             kProgressVersion, QStringLiteral("practice progress")));
+}
+
+// Once the game has started: the layouts' file may need a word with the
+// player, the stored zoom redraws a placed table, and the windows left open
+// reopen after the constructor, so the table shows first.
+void frmBoard::CreateStartedFeatures() {
+    auto* layouts = new LayoutsUnit(
+        *m_table, DataStore(QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
+                            QStringLiteral("saved layouts"),
+                            [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }));
+    connect(layouts, &LayoutsUnit::listed, this, &frmBoard::ApplyActionRules);
+    m_zoom->Restore();
+    new WindowReopener(*m_table,
+                       {{QStringLiteral("frmStatistics"), [this] { m_statistics->Show(); }},
+                        {QStringLiteral("HelpViewer"), [this] { m_help->Show(); }},
+                        {QStringLiteral("frmRacetrack"), [this] { m_racetrack->Show(); }}});
+}
