@@ -136,7 +136,6 @@ struct RuleCase {
 // clang-format off
 const std::vector<RuleCase> kRuleCases = {
     {"TheFloorStopsAtItsBalance", kSeventeen, "chkStopBelow", "spnStopBelow", -15, 3, AutoplayEnd::BalanceBelow},
-    {"AWonSpinStops", 0, "chkStopOnWin", nullptr, 0, 3, AutoplayEnd::SpinWon},
     {"AFloorNotReachedLetsEverySpinPlay", kSeventeen, "chkStopBelow", "spnStopBelow", -100, 4, AutoplayEnd::SpinsDone},
 };
 // clang-format on

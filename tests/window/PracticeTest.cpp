@@ -177,8 +177,7 @@ TEST_P(RefusedWhileOpen, DoesNothingWhileADrillIsOpen) {
     EXPECT_EQ(board.state().LastNumbers, before.LastNumbers);
 }
 
-INSTANTIATE_TEST_SUITE_P(Actions, RefusedWhileOpen,
-                         ::testing::Values("actSpin", "actRebet", "actAutoplay"),
+INSTANTIATE_TEST_SUITE_P(Actions, RefusedWhileOpen, ::testing::Values("actSpin", "actRebet"),
                          [](const auto& row) { return std::string(row.param); });
 
 // A right name by its key, then on the next task a wrong one by its button.
