@@ -42,6 +42,7 @@ void frmBoard::CreateStartedFeatures() {
                             [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }));
     connect(layouts, &LayoutsUnit::listed, this, &frmBoard::ApplyActionRules);
     m_zoom->Restore();
+    ApplyActionRules(); // the units' actions were made after the table's were ruled
     new WindowReopener(*m_table,
                        {{QStringLiteral("frmStatistics"), [this] { m_statistics->Show(); }},
                         {QStringLiteral("HelpViewer"), [this] { m_help->Show(); }},
