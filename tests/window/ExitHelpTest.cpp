@@ -27,7 +27,7 @@ TEST_F(BoardTest, ExitAsksAndOnlyYesClosesTheTable) {
 TEST_F(BoardTest, HelpOpensOneViewerBesideTheTableAndTellsOfAMissingPage) {
     QTest::mouseClick(Find("cmdHelp"), Qt::LeftButton);
     QTest::mouseClick(Find("cmdHelp"), Qt::LeftButton);
-    auto* viewer = board.findChild<HelpViewer*>();
+    HelpViewer* viewer = board.helpViewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(board.findChildren<HelpViewer*>().size(), 1);
     EXPECT_TRUE(viewer->isWindow() && viewer->isVisible());

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QSignalSpy>
 
 #include <string>
 #include <utility>
@@ -204,7 +205,10 @@ TEST_F(ZoomTest, BackAt100TheTableIsDrawnPixelForPixelAsBefore) {
 
 // The keys reach the zoom from the table (the steps and their ends are the unit's tests).
 TEST_F(ZoomTest, TheKeysZoomTheTable) {
+    QSignalSpy changed(&board, &frmBoard::zoomChanged);
     ZoomTo(board, 300);
+    EXPECT_EQ(changed.size(), 6);
+    EXPECT_EQ(changed.last().at(0).toDouble(), 3.0);
     EXPECT_FALSE(ActionOf(board, "actZoomIn")->isEnabled());
     ActionOf(board, "actZoomReset")->trigger();
     EXPECT_FALSE(ActionOf(board, "actZoomOut")->isEnabled());

@@ -4,6 +4,7 @@
 #include "betting/TableSession.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
+#include "window/board/BoardControls.h"
 
 #include <QHash>
 #include <QWidget>
@@ -17,22 +18,20 @@
 
 class AnnouncedPreview;
 class BoardTable;
-class ClickLabel;
 class HelpUnit;
-class InputBlocker;
-class Picture;
+class HelpViewer;
 class QAction;
-class QComboBox;
-class QLineEdit;
-class QPushButton;
-class QTimer;
 class RacetrackUnit;
 class StatisticsUnit;
 class ZoomUnit;
+struct NameTask;
+struct PayTask;
+struct PlacedBet;
+enum class AutoplayEnd;
 
 // The table window. It owns the whole game state; its controls only show it.
 // Building the window runs the start-up (Form_Load).
-class frmBoard : public QWidget {
+class frmBoard : public QWidget, private BoardControls {
     Q_OBJECT
   public:
     // A null random source means one seeded from the clock.
@@ -55,6 +54,22 @@ class frmBoard : public QWidget {
 
     // The zoom of the table: 1.0 at the designed size.
     double Zoom() const { return m_zoomFactor; }
+    // What the features round the table show, for tests: null until Help is
+    // first pressed; whether autoplay runs and why it last ended; whether a
+    // drill is open and the task it shows (null unless one of that kind is).
+    HelpViewer* helpViewer() const;
+    bool autoplayRunning() const;
+    std::optional<AutoplayEnd> lastAutoplayEnd() const;
+    bool DrillOpen() const;
+    const PlacedBet* placeTaskForTest() const;
+    const NameTask* nameTaskForTest() const;
+    const PayTask* payTaskForTest() const;
+
+  signals:
+    // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
+    void autoplayStatus(const QString& text);
+    // After the table has been drawn at a new zoom, for the windows that follow it.
+    void zoomChanged(double factor);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,8 +79,6 @@ class frmBoard : public QWidget {
     void cmdExit_Click();
     void cmdHelp_Click();
     void cmdSpin_Click();
-    // A drill is open: the player's layout is put aside for its practice one.
-    bool DrillOpen() const;
 
     // Betting by hand.
     void ConnectBettingHandlers();
@@ -121,20 +134,6 @@ class frmBoard : public QWidget {
     GameState m_state;
     std::unique_ptr<RandomSource> m_random;
 
-    std::array<Picture*, kSpotCount> m_imgChip{};
-    std::array<ClickLabel*, kSpotCount> m_lblChip{};
-    std::array<ClickLabel*, kChipCount> m_lblChipColour{};
-    std::array<ClickLabel*, 4> m_lblTable{}; // by table index: $1, $2, $5, $10
-    std::array<std::pair<QPushButton*, AnnouncedBet>, 18> m_announcedButtons{};
-    std::array<QLineEdit*, kHistoryCount> m_txtLastNumber{};
-    QLineEdit* m_txtWinSpin = nullptr;
-    QLineEdit* m_txtBetValue = nullptr;
-    QLineEdit* m_txtWinTotal = nullptr;
-    QComboBox* m_cmbNeighb = nullptr;
-    QComboBox* m_cmbNumber = nullptr;
-    QWidget* m_shpBall = nullptr;
-    QTimer* m_tmrDelay = nullptr;
-    InputBlocker* m_inputBlocker = nullptr;
     TableSession m_session;
     std::array<QAction*, 6> m_actions{};
     AnnouncedPreview* m_preview = nullptr;

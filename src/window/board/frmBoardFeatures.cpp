@@ -23,9 +23,10 @@ void frmBoard::CreateFeatures() {
     m_help = new HelpUnit(*m_table);
     CreateActions();
     m_racetrack = new RacetrackUnit(*m_table);
-    new AutoplayUnit(*m_table);
+    connect(new AutoplayUnit(*m_table), &AutoplayUnit::status, this, &frmBoard::autoplayStatus);
     new StrategyUnit(*m_table);
     m_zoom = new ZoomUnit(*m_table);
+    connect(m_table, &Table::zoomChanged, this, &frmBoard::zoomChanged);
     connect(m_zoom, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);
     new DrillsUnit(*m_table, *m_random,
                    DataStore(QStringLiteral("progress.txt"), std::string(kProgressKind),
@@ -47,4 +48,37 @@ void frmBoard::CreateStartedFeatures() {
                        {{QStringLiteral("frmStatistics"), [this] { m_statistics->Show(); }},
                         {QStringLiteral("HelpViewer"), [this] { m_help->Show(); }},
                         {QStringLiteral("frmRacetrack"), [this] { m_racetrack->Show(); }}});
+}
+
+namespace {
+
+// The units are the table interface's own children.
+template <class Unit> const Unit& UnitOf(const QObject& table) {
+    return *table.findChild<Unit*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+HelpViewer* frmBoard::helpViewer() const {
+    return m_help->viewer();
+}
+
+bool frmBoard::autoplayRunning() const {
+    return UnitOf<AutoplayUnit>(*m_table).running();
+}
+
+std::optional<AutoplayEnd> frmBoard::lastAutoplayEnd() const {
+    return UnitOf<AutoplayUnit>(*m_table).lastEnd();
+}
+
+const PlacedBet* frmBoard::placeTaskForTest() const {
+    return UnitOf<DrillsUnit>(*m_table).placeTask();
+}
+
+const NameTask* frmBoard::nameTaskForTest() const {
+    return UnitOf<DrillsUnit>(*m_table).nameTask();
+}
+
+const PayTask* frmBoard::payTaskForTest() const {
+    return UnitOf<DrillsUnit>(*m_table).payTask();
 }
