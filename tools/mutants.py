@@ -261,6 +261,26 @@ MUTANTS = [
      '*high - *low + bins)', '*high - *low + bins - 1)'),
     ("strategy return: a winner's stake kept", 'src/strategy/LayoutReturn.cpp',
      'catalogue.SpotPayout[spot] + 1', 'catalogue.SpotPayout[spot]'),
+    # The table of action rules and the feature units round the table.
+    ("rules: the racetrack offered while the ball runs", "src/table/ActionRules.cpp",
+     'ActionRule{"actRacetrack", Waits, Ignores, Ignores}',
+     'ActionRule{"actRacetrack", Ignores, Ignores, Ignores}'),
+    ("rules: autoplay's stop waits for its ball", "src/table/ActionRules.cpp",
+     "if (rule.autoplay == Stops && moment.autoplay) {",
+     "if (rule.autoplay == Stops && moment.autoplay && !moment.spinning) {"),
+    ("racetrack: answers during a Place it task", "src/window/racetrack/RacetrackUnit.cpp",
+     "return !m_table.busy() && !m_table.announcedDiverted();", "return !m_table.busy();"),
+    ("drills: a second button press counts wrong again", "src/window/practice/DrillTasks.cpp",
+     "    if (run.checked) {\n        return;\n    }\n    const PlaceVerdict answer",
+     "    const PlaceVerdict answer"),
+    ("table: the drill's table index kept after it", "src/window/board/BoardTable.cpp",
+     "    state.TableIndex = aside.saved.TableIndex;\n", ""),
+    ("autoplay: the table not held for the run", "src/window/autoplay/AutoplayUnit.cpp",
+     "    Block();\n    m_table.setHeld(true);\n    NextSpin();", "    Block();\n    NextSpin();"),
+    ("zoom: a press mapped back by the rounded size", "src/window/common/Picture.cpp",
+     "    return position / m_zoom;",
+     "    return {position.x() * m_designed.width() / width(),\n"
+     "            position.y() * m_designed.height() / height()};"),
 ]
 
 

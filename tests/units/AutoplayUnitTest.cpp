@@ -60,6 +60,7 @@ TEST_F(AutoplayUnitTest, PlaysItsSpinsHoldingTheTableAndGivesItBackAsItWas) {
     EXPECT_EQ(unit.action()->text(), "Stop autoplay");
     PlayOut();
     EXPECT_EQ(table.spins, 4);
+    EXPECT_EQ(table.heldAtSpin, std::vector<bool>(4, true)) << "the player's input kept away";
     EXPECT_EQ(table.multiples, (std::vector<std::int64_t>{1, 1, 1, 1}));
     EXPECT_EQ(unit.lastEnd(), AutoplayEnd::SpinsDone);
     EXPECT_FALSE(table.held());

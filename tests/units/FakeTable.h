@@ -97,6 +97,7 @@ class FakeTable final : public Table {
     // The ball runs until StepBall, which settles it in `nextNumber`.
     void Spin() override {
         ++spins;
+        heldAtSpin.push_back(isHeld && blocked);
         game.Spinning = true;
         emit spinLaunched();
         emit busyChanged(true);
@@ -132,6 +133,7 @@ class FakeTable final : public Table {
     int putAside = 0, broughtBack = 0, cleared = 0, undoForgotten = 0;
     int spins = 0, steps = 0, ballTick = 0;
     int nextNumber = 17;
+    std::vector<bool> heldAtSpin; // held and blocked as each spin started
     std::vector<std::int16_t> pressedSpots;
     std::vector<SpotStakes> placed;
     std::vector<std::int64_t> multiples;

@@ -67,7 +67,7 @@ void PlayUntil(frmBoard& board, const std::function<bool()>& done) {
 }
 
 void PlayOut(frmBoard& board) {
-    PlayUntil(board, [&] { return !AutoplayOf(board).running(); });
+    PlayUntil(board, [&] { return !board.autoplayRunning(); });
 }
 
 int SpinsPlayed(const GameState& state) {
@@ -113,7 +113,7 @@ TEST_P(AutoplaySpeedTest, PlaysTheSameSpinsAsThePlayerWouldAtEverySpeed) {
         EXPECT_EQ(tick->interval(), GetParam().tickMilliseconds);
     }
     PlayOut(board);
-    EXPECT_EQ(AutoplayOf(board).lastEnd(), AutoplayEnd::SpinsDone);
+    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::SpinsDone);
     EXPECT_EQ(tick->interval(), kTickMilliseconds);
     EXPECT_EQ(SpinsPlayed(board.state()), 5);
     const auto played = [](const GameState& s) {
@@ -146,7 +146,6 @@ struct RuleCase {
 // clang-format off
 const std::vector<RuleCase> kRuleCases = {
     {"TheFloorStopsAtItsBalance", kSeventeen, "chkStopBelow", "spnStopBelow", -15, 3, AutoplayEnd::BalanceBelow},
-    {"AWonSpinStops", 0, "chkStopOnWin", nullptr, 0, 3, AutoplayEnd::SpinWon},
     {"AFloorNotReachedLetsEverySpinPlay", kSeventeen, "chkStopBelow", "spnStopBelow", -100, 4, AutoplayEnd::SpinsDone},
 };
 // clang-format on
@@ -165,7 +164,7 @@ TEST_F(AutoplayTest, EachStopRuleEndsTheRunAfterTheSpinThatMeetsIt) {
                             }
                         });
         PlayOut(table);
-        EXPECT_EQ(AutoplayOf(table).lastEnd(), c.end);
+        EXPECT_EQ(table.lastAutoplayEnd(), c.end);
         EXPECT_EQ(SpinsPlayed(table.state()), c.played);
     }
 }
@@ -178,7 +177,7 @@ TEST_F(AutoplayTest, AnEmptyLayoutOrARefusedStakeStopsAutoplayWithTheTablesMessa
     ASSERT_EQ(boxes.boxes().size(), 1U);
     ExpectTableMessage(boxes.boxes().front(),
                        "Place a bet on the layout before starting autoplay.");
-    EXPECT_FALSE(AutoplayOf(board).running());
+    EXPECT_FALSE(board.autoplayRunning());
     boxes.clear();
     const std::int16_t spot = StraightUpSpot(kSeventeen);
     const std::int16_t maximum = board.state().limits.SpotMaxBet.at(2).at(spot);
@@ -189,7 +188,7 @@ TEST_F(AutoplayTest, AnEmptyLayoutOrARefusedStakeStopsAutoplayWithTheTablesMessa
     ASSERT_EQ(boxes.boxes().size(), 1U);
     ExpectTableMessage(boxes.boxes().front(),
                        QStringLiteral("Maximum bet allowed is  %1").arg(maximum));
-    EXPECT_EQ(AutoplayOf(board).lastEnd(), AutoplayEnd::Refused);
+    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::Refused);
     EXPECT_EQ(SpinsPlayed(board.state()), 2);
     EXPECT_EQ(board.state().SpotStake.at(spot), 0) << "the refused stake is not placed";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -222,7 +221,7 @@ TEST(AutoplayMainWindowTest, ShowsProgressAndStopsOnEscapeAfterTheSpin) {
     QTest::keyClick(&board, Qt::Key_Escape);
     EXPECT_TRUE(board.state().Spinning) << "the spin under way still runs";
     PlayOut(board);
-    EXPECT_EQ(AutoplayOf(board).lastEnd(), AutoplayEnd::PlayerStopped);
+    EXPECT_EQ(board.lastAutoplayEnd(), AutoplayEnd::PlayerStopped);
     EXPECT_EQ(SpinsPlayed(board.state()), 2);
     EXPECT_EQ(window.statusBar()->currentMessage(), "");
     EXPECT_EQ(autoplay->text(), "&Autoplay...");

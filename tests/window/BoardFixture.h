@@ -1,8 +1,6 @@
 #pragma once
 
-#include "window/autoplay/AutoplayUnit.h"
 #include "window/board/frmBoard.h"
-#include "window/practice/DrillsUnit.h"
 
 #include "core/FixedRandom.h"
 
@@ -35,14 +33,6 @@ inline QRect PxRect(int left, int top, int width, int height) {
 
 inline QAction* ActionOf(const frmBoard& b, const char* name) {
     return b.findChild<QAction*>(QLatin1String(name));
-}
-
-inline const AutoplayUnit& AutoplayOf(const frmBoard& b) {
-    return *b.findChild<AutoplayUnit*>();
-}
-
-inline const DrillsUnit& DrillsOf(const frmBoard& b) {
-    return *b.findChild<DrillsUnit*>();
 }
 
 // A file written as a hand or a crash left it, its folder made first.

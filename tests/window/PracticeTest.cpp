@@ -55,7 +55,7 @@ class PracticeTest : public PlayerTest {
     }
     // Builds the task's bet straight into the layout, as the player would by hand.
     void BuildTask(frmBoard& table) {
-        const PlacedBet* task = DrillsOf(table).placeTask();
+        const PlacedBet* task = table.placeTaskForTest();
         ASSERT_NE(task, nullptr);
         table.stateForTest().SpotStake = task->stakes;
     }
@@ -89,7 +89,7 @@ TEST_F(PracticeTest, PlaceItRightAndWrongAreCountedAndTheWrongOneMarksTheMissing
     const QImage unmarked = Picture("imgBoard");
     Check(window); // nothing built: every piece is missing
     EXPECT_EQ(verdict->text().toStdString(),
-              CheckPlace(*DrillsOf(board).placeTask(), board.state().SpotStake).text);
+              CheckPlace(*board.placeTaskForTest(), board.state().SpotStake).text);
     EXPECT_TRUE(verdict->accessibleName().startsWith("Verdict: missing "));
     EXPECT_EQ(Text(window, "lblWrong"), "Wrong: 1");
     EXPECT_EQ(Text(window, "lblStreak"), "Streak: 0 (best 1)");
@@ -177,15 +177,14 @@ TEST_P(RefusedWhileOpen, DoesNothingWhileADrillIsOpen) {
     EXPECT_EQ(board.state().LastNumbers, before.LastNumbers);
 }
 
-INSTANTIATE_TEST_SUITE_P(Actions, RefusedWhileOpen,
-                         ::testing::Values("actSpin", "actRebet", "actAutoplay"),
+INSTANTIATE_TEST_SUITE_P(Actions, RefusedWhileOpen, ::testing::Values("actSpin", "actRebet"),
                          [](const auto& row) { return std::string(row.param); });
 
 // A right name by its key, then on the next task a wrong one by its button.
 TEST_F(PracticeTest, NameItLaysTheBetByItsButtonAndAWrongNameMarksBothBets) {
     frmPractice* window = Open(board, "actDrillName");
     for (const bool right : {true, false}) {
-        const NameTask task = *DrillsOf(board).nameTask();
+        const NameTask task = *board.nameTaskForTest();
         EXPECT_EQ(board.state().SpotStake, task.bet.stakes) << "the press staked the task's bet";
         EXPECT_EQ(board.state().TableIndex, task.bet.tableIndex);
         EXPECT_EQ(board.state().ChipIndex, task.bet.chipIndex);
@@ -221,7 +220,7 @@ TEST_F(PracticeTest, PayItChecksTheTypedSumAndBreaksAWrongOneDown) {
                QStringLiteral("Right: %1, Wrong: %2").arg(right).arg(wrong);
     };
     for (const int off : {0, -10}) {
-        const PayTask task = *DrillsOf(board).payTask();
+        const PayTask task = *board.payTaskForTest();
         EXPECT_EQ(board.state().SpotStake, task.stakes) << "the call bet and the chips by hand";
         EXPECT_TRUE(Text(window, "lblTask").startsWith(QString::fromStdString(task.text)));
         QTest::keyClicks(answer, "lots");

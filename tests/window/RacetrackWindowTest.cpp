@@ -197,27 +197,6 @@ TEST_F(RacetrackTest, ASectorMarksTwiceWhereItPutsTwoChipsAndARefusalTakesTheMar
     EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
 }
 
-TEST_F(RacetrackTest, DuringASpinTheTrackTakesNoInputAndShowsNoPreview) {
-    PressSpinHeld(board);
-    PressStop(8, Qt::LeftButton);
-    PressStop(37, Qt::LeftButton);
-    Cell(8)->setFocus();
-    QTest::keyClick(Cell(8), Qt::Key_Return);
-    QTest::keyClick(Cell(8), Qt::Key_Plus);
-    QTest::keyClick(Cell(8), Qt::Key_Right);
-    EXPECT_EQ(track->focusWidget(), Cell(8));
-    Enter(Cell(8));
-    EXPECT_EQ(board.state().BetTotal, 0);
-    EXPECT_FALSE(ActionOf(board, "actRacetrack")->isEnabled());
-    EXPECT_EQ(EitherSide()->currentText(), "2");
-    EXPECT_EQ(Cell(8)->mark(), 0);
-    EXPECT_FALSE(Find<Picture>("imgBoard")->hasOverlay());
-    RunBallOut(board);
-    EXPECT_EQ(Cell(8)->mark(), 1) << "the preview comes back once the ball stops";
-    PressStop(8, Qt::LeftButton);
-    EXPECT_EQ(board.state().BetTotal, 5 * 5);
-}
-
 TEST_F(RacetrackTest, OpensBesideTheTableFromTheViewMenuWithNamedControls) {
     EXPECT_TRUE(track->isWindow());
     EXPECT_FALSE(track->testAttribute(Qt::WA_QuitOnClose));

@@ -126,12 +126,15 @@ TEST(MainWindowTest, HoldsTheTableUnchangedUnderItsMenusAndExitClosesIt) {
 }
 
 // The rules are read by objectName: a row naming no action would never apply.
-TEST(ActionRulesWiring, EveryRuleNamesAnActionOfTheTable) {
+// A new table is ruled as idle at 100 % with nothing to undo, every unit's actions too.
+TEST(ActionRulesWiring, EveryRuleNamesAnActionOfTheTableAndANewTableFollowsThem) {
     frmBoard board(nullptr, std::make_unique<FixedRandom>());
     for (const ActionRule& rule : ActionRules()) {
         const QString name = QString::fromUtf8(rule.name.data(), rule.name.size());
         if (!name.endsWith('(')) {
-            EXPECT_NE(board.findChild<QAction*>(name), nullptr) << name.toStdString();
+            const QAction* action = board.findChild<QAction*>(name);
+            ASSERT_NE(action, nullptr) << name.toStdString();
+            EXPECT_EQ(action->isEnabled(), Allowed(rule, TableMoment{})) << name.toStdString();
         }
     }
 }

@@ -97,6 +97,7 @@ TEST_P(WindowPlacesTest, AnUnreadableFileLeavesTheDefaults) {
         QByteArray("\xff\xfe\x00garbage\x01\x02 [[[ =\n", 20),
         key + "\\open=perhaps\n" + GetParam().name + "\\place=@Rect(a b c d)\n",
         key + "\\open=1x\n" + GetParam().name + "\\place=@Rect(10 10 0 0)\n",
+        key + "\\geometry=@ByteArray(not a geometry)\n",
     };
     WriteFile(PlacesFile(), "");
     const QPoint beside = Opened(*Start())->pos();

@@ -1,6 +1,5 @@
 #include "window/board/MainWindow.h"
 
-#include "window/autoplay/AutoplayUnit.h"
 #include "window/board/frmBoard.h"
 
 #include <QAction>
@@ -35,14 +34,13 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     // The bar is there from the start so the window keeps one size.
     table->addAction(BoardAction(*m_board, "actAutoplay"));
     statusBar();
-    connect(m_board->findChild<AutoplayUnit*>(), &AutoplayUnit::status, this,
-            [this](const QString& text) {
-                if (text.isEmpty()) {
-                    statusBar()->clearMessage();
-                } else {
-                    statusBar()->showMessage(text);
-                }
-            });
+    connect(m_board, &frmBoard::autoplayStatus, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(text);
+        }
+    });
     // Saved layouts: the table owns the actions and the menu.
     table->addSeparator();
     table->addAction(BoardAction(*m_board, "actSaveLayout"));

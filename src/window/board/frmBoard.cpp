@@ -1,9 +1,9 @@
 #include "window/board/frmBoard.h"
 
+#include "window/board/BoardControl.h"
+
 #include "table/RandomSource.h"
 #include "wheel/Spin.h"
-#include "window/autoplay/AutoplayUnit.h"
-#include "window/common/TableAudio.h"
 #include "window/board/BoardLayout.h"
 #include "window/board/BoardTable.h"
 #include "window/board/ControlFactory.h"
@@ -11,13 +11,6 @@
 #include "window/common/ClickLabel.h"
 #include "window/common/Picture.h"
 #include "window/help/HelpUnit.h"
-#include "window/layouts/LayoutsUnit.h"
-#include "window/practice/DrillsUnit.h"
-#include "window/sound/SoundUnit.h"
-#include "window/racetrack/RacetrackUnit.h"
-#include "window/statistics/StatisticsUnit.h"
-#include "window/strategy/StrategyUnit.h"
-#include "window/zoom/ZoomUnit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -56,21 +49,11 @@ frmBoard::frmBoard(QWidget* parent, std::unique_ptr<RandomSource> random)
     ConnectHandlers();
     Form_Load();
     ConnectTeaching();
-    m_layouts = new LayoutsUnit(*m_table, LayoutsUnit::Store());
-    connect(m_layouts, &LayoutsUnit::listed, this, &frmBoard::ApplyActionRules);
-    m_zoomUnit->Restore();
-    // After the constructor, so the table is shown first and the game starts as ever.
-    QTimer::singleShot(0, this, &frmBoard::ReopenWindows);
+    CreateStartedFeatures();
 }
-
-frmBoard::~frmBoard() = default;
 
 bool frmBoard::DrillOpen() const {
     return m_table->layoutAside();
-}
-
-HelpViewer* frmBoard::helpViewer() const {
-    return m_help->viewer();
 }
 
 // Creation order is stacking order: each control lies in front of those before it.
@@ -114,19 +97,7 @@ void frmBoard::ConnectHandlers() {
     for (QComboBox* box : {m_cmbNumber, m_cmbNeighb}) {
         connect(box, &QComboBox::editTextChanged, m_table, &Table::boxesEdited);
     }
-    m_statistics = new StatisticsUnit(*m_table);
-    m_help = new HelpUnit(*m_table);
-    CreateActions();
-    m_racetrack = new RacetrackUnit(*m_table);
-    m_autoplay = new AutoplayUnit(*m_table);
-    m_strategy = new StrategyUnit(*m_table);
-    m_zoomUnit = new ZoomUnit(*m_table);
-    connect(m_zoomUnit, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);
-    auto* sound = new SoundUnit(
-        *m_table, [autoplay = m_autoplay] { return autoplay->pace(); },
-        []() -> TableAudio& { return Audio(); });
-    m_drills = new DrillsUnit(*m_table, *m_random, DrillsUnit::ProgressStore(),
-                              [sound](const QString& call) { return sound->SpeakCall(call); });
+    CreateFeatures();
 }
 
 void frmBoard::Form_Load() {

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "betting/AnnouncedBets.h"
-#include "betting/SavedLayouts.h"
 #include "betting/TableSession.h"
-#include "practice/DrillLevels.h"
 #include "table/GameState.h"
 #include "table/RandomSource.h"
-#include "window/common/DataStore.h"
+#include "window/board/BoardControls.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -19,44 +16,26 @@
 #include <optional>
 #include <string>
 
+class AnnouncedPreview;
 class BoardTable;
-class ClickLabel;
-class AutoplayUnit;
-class DrillsUnit;
 class HelpUnit;
-class LayoutsUnit;
-class RacetrackUnit;
 class HelpViewer;
+class QAction;
+class RacetrackUnit;
 class StatisticsUnit;
-class StrategyUnit;
 class ZoomUnit;
-class InputBlocker;
-class Picture;
-class frmStatistics;
-class frmRacetrack;
-class frmStrategy;
-class frmPractice;
-struct PlacedBet;
 struct NameTask;
 struct PayTask;
-class AnnouncedPreview;
-class QAction;
-class QMenu;
-class dlgLayouts;
-class QPushButton;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QTimer;
+struct PlacedBet;
+enum class AutoplayEnd;
 
 // The table window. It owns the whole game state; its controls only show it.
 // Building the window runs the start-up (Form_Load).
-class frmBoard : public QWidget {
+class frmBoard : public QWidget, private BoardControls {
     Q_OBJECT
   public:
     // A null random source means one seeded from the clock.
     explicit frmBoard(QWidget* parent = nullptr, std::unique_ptr<RandomSource> random = nullptr);
-    ~frmBoard() override;
 
     const GameState& state() const { return m_state; }
     // For tests that set up a position directly; redraw afterwards.
@@ -70,27 +49,36 @@ class frmBoard : public QWidget {
     void RedrawBall();
     void RedrawSelectors();
 
-    // Null until Help is first pressed.
-    HelpViewer* helpViewer() const;
-
     // One tick of the ball, as the timer gives it; public so tests can step a spin.
     void tmrDelay_Timer();
 
     // The zoom of the table: 1.0 at the designed size.
-    double Zoom() const { return m_zoom; }
-    // A drill is open: the player's layout is put aside for its practice one.
+    double Zoom() const { return m_zoomFactor; }
+    // What the features round the table show, for tests: null until Help is
+    // first pressed; whether autoplay runs and why it last ended; whether a
+    // drill is open and the task it shows (null unless one of that kind is).
+    HelpViewer* helpViewer() const;
+    bool autoplayRunning() const;
+    std::optional<AutoplayEnd> lastAutoplayEnd() const;
     bool DrillOpen() const;
+    const PlacedBet* placeTaskForTest() const;
+    const NameTask* nameTaskForTest() const;
+    const PayTask* payTaskForTest() const;
+
+  signals:
+    // "Autoplay: spin 3 of 10, Martingale x4" before each autoplay spin; empty when it ends.
+    void autoplayStatus(const QString& text);
+    // After the table has been drawn at a new zoom, for the windows that follow it.
+    void zoomChanged(double factor);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private slots:
+  private:
+    friend class BoardTable;
     void cmdExit_Click();
     void cmdHelp_Click();
     void cmdSpin_Click();
-
-  private:
-    friend class BoardTable;
 
     // Betting by hand.
     void ConnectBettingHandlers();
@@ -101,28 +89,22 @@ class frmBoard : public QWidget {
     void OutsideArea_MouseDown(std::int16_t spot, Qt::MouseButton button);
     void StakeSpot(std::int16_t spot, std::int16_t button);
 
-    // The announced bets act on the press itself; true when no message was shown.
+    // The announced bets act on the press itself; true when no message was
+    // shown. The cover text is the box's unless one is given.
     void ConnectAnnouncedButtons();
-    // The cover text is the box's unless one is given (the racetrack's number).
     bool Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button,
                              const std::optional<std::string>& cover = std::nullopt);
-
     // The spin and its settlement.
     void ConnectSpin();
     void StopBall();
     bool CalcWin(); // false if the spin could not be settled
-
     // The preview of the announced bets, tool tips and screen reader names.
     void ConnectTeaching();
-
-    // Remembered windows (frmBoardPlaces.cpp): each extra window keeps its
-    // place by its objectName, and those open at the last exit open again
-    // once the table is up.
-    void ReopenWindows();
-
-    // Undo, rebet, clear, double, spin by key and the statistics: the six
-    // actions of the table (frmBoardActions.cpp). UndoStep journals one
-    // action on the layout (window/UndoStep.h).
+    // The features round the table, each its own unit (frmBoardFeatures.cpp).
+    void CreateFeatures();
+    void CreateStartedFeatures();
+    // The table's six actions (frmBoardActions.cpp); UndoStep (UndoStep.h)
+    // journals one action on the layout.
     class UndoStep;
     void CreateActions();
     // `placesBet`: a rebet, a double or a saved layout, heard as one bet.
@@ -133,17 +115,14 @@ class frmBoard : public QWidget {
     void BeginRound();
     void EndRound(std::int16_t number, std::int32_t spinWin);
     void FollowTableChange();
-    bool TableIdle() const;
     // Every action round the table enabled by its rule (table/ActionRules.h).
     void ApplyActionRules();
 
     // Every place, size and font scaled (frmBoardZoom.cpp).
     void ShowAtZoom(double zoom);
-    double m_zoom = 1.0;
-
+    double m_zoomFactor = 1.0;
     void ShowMessage(const QString& text);
-    // Runs a change of the state; false, and the player told what was not
-    // done, if money would overflow.
+    // False, and the player told what was not done, if money would overflow.
     bool RunGuarded(const std::function<void()>& change, const QString& notDone);
 
     void Form_Load();
@@ -157,40 +136,14 @@ class frmBoard : public QWidget {
     GameState m_state;
     std::unique_ptr<RandomSource> m_random;
 
-    std::array<Picture*, kSpotCount> m_imgChip{};
-    std::array<ClickLabel*, kSpotCount> m_lblChip{};
-    std::array<ClickLabel*, kChipCount> m_lblChipColour{};
-    std::array<ClickLabel*, 4> m_lblTable{}; // by table index: $1, $2, $5, $10
-    std::array<std::pair<QPushButton*, AnnouncedBet>, 18> m_announcedButtons{};
-    std::array<QLineEdit*, kHistoryCount> m_txtLastNumber{};
-    QLineEdit* m_txtWinSpin = nullptr;
-    QLineEdit* m_txtBetValue = nullptr;
-    QLineEdit* m_txtWinTotal = nullptr;
-    QComboBox* m_cmbNeighb = nullptr;
-    QComboBox* m_cmbNumber = nullptr;
-    QWidget* m_shpBall = nullptr;
-    QTimer* m_tmrDelay = nullptr;
-    InputBlocker* m_inputBlocker = nullptr;
     TableSession m_session;
     std::array<QAction*, 6> m_actions{};
     AnnouncedPreview* m_preview = nullptr;
     BoardTable* m_table = nullptr; // what the features around the table see of it
     StatisticsUnit* m_statistics = nullptr;
     HelpUnit* m_help = nullptr;
-    StrategyUnit* m_strategy = nullptr;
-    ZoomUnit* m_zoomUnit = nullptr;
     RacetrackUnit* m_racetrack = nullptr;
-    LayoutsUnit* m_layouts = nullptr;
-    AutoplayUnit* m_autoplay = nullptr;
-    DrillsUnit* m_drills = nullptr;
-    // Every control by name, filled as they are created: cheaper than
-    // searching 400 children by name for each one.
+    ZoomUnit* m_zoom = nullptr;
+    // Every control by name as created: cheaper than searching 400 children.
     QHash<QString, QWidget*> m_controls;
 };
-
-// Every control exists from start-up on, so a missing name is a fault of the layout table.
-template <class T> T* frmBoard::Control(const QString& name) const {
-    auto* control = qobject_cast<T*>(m_controls.value(name));
-    Q_ASSERT_X(control, "frmBoard::Control", qPrintable(name));
-    return control;
-}

@@ -129,11 +129,6 @@ void frmBoard::EndRound(std::int16_t number, std::int32_t spinWin) {
 
 // The actions and the announced preview follow every change of the stakes
 // and every start and end of a spin, whichever control or key made it.
-// The table takes the player's own changes: no ball running, no autoplay.
-bool frmBoard::TableIdle() const {
-    return !m_table->busy();
-}
-
 void frmBoard::FollowTableChange() {
     if (m_preview) {
         m_preview->Refresh();
@@ -146,7 +141,7 @@ void frmBoard::FollowTableChange() {
 void frmBoard::ApplyActionRules() {
     const TableMoment moment{m_state.Spinning, m_table->held(), DrillOpen(),
                              m_session.journal.CanUndo(),
-                             m_zoomUnit ? m_zoomUnit->percent() : kDefaultZoom};
+                             m_zoom ? m_zoom->percent() : kDefaultZoom};
     for (QAction* action : findChildren<QAction*>()) {
         if (const ActionRule* rule = RuleFor(action->objectName().toStdString())) {
             action->setEnabled(Allowed(*rule, moment));

@@ -1,6 +1,8 @@
 // The eighteen announced-bet buttons: each places its pattern on the press.
 #include "window/board/frmBoard.h"
 
+#include "window/board/BoardControl.h"
+
 #include "window/board/BoardTable.h"
 #include "window/board/UndoStep.h"
 #include "window/common/MouseButtons.h"

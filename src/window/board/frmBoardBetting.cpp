@@ -2,16 +2,17 @@
 // the layout picture and the thirteen outside-bet areas.
 #include "window/board/frmBoard.h"
 
+#include "window/board/BoardControl.h"
 #include "window/board/BoardTable.h"
 
 #include "betting/BoardHitTest.h"
 #include "betting/Selectors.h"
 #include "table/Money.h"
+#include "window/board/UndoStep.h"
 #include "window/common/ClickLabel.h"
 #include "window/common/MouseButtons.h"
 #include "window/common/Picture.h"
 #include "window/common/Twips.h"
-#include "window/board/UndoStep.h"
 
 #include <QMessageBox>
 

@@ -2,6 +2,8 @@
 // the stakes are settled.
 #include "window/board/frmBoard.h"
 
+#include "window/board/BoardControl.h"
+
 #include "table/NumberText.h"
 #include "wheel/Settlement.h"
 #include "wheel/Spin.h"

@@ -5,6 +5,8 @@
 // first frame, which shows neither.
 #include "window/board/frmBoard.h"
 
+#include "window/board/BoardControl.h"
+
 #include "window/board/AnnouncedPreview.h"
 #include "window/board/ControlHelp.h"
 #include "window/common/AfterFirstFrame.h"

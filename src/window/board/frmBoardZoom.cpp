@@ -21,7 +21,7 @@ constexpr TwipRect kClientTwips{0, 0, 9480, 6675};
 // restyle: the spot chips and their labels, and the ball. The main window
 // follows the table's fixed size through its layout.
 void frmBoard::ShowAtZoom(double zoom) {
-    m_zoom = zoom;
+    m_zoomFactor = zoom;
     setFixedSize(PixelRect(kClientTwips, zoom).size());
     setFont(ZoomedFont(RoleFont(FontRole::Window), zoom));
     for (const ControlRow& row : BoardLayout()) {

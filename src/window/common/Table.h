@@ -100,7 +100,8 @@ class Table : public QObject {
     virtual void ShowMessage(const QString& text) = 0;
 
   signals:
-    // After any change of the stakes, the selection or the undo steps.
+    // After any change of the stakes or the undo steps, and as a spin starts
+    // and stops, whatever made it.
     void stakesChanged();
     // The Cover or the Either Side box was edited.
     void boxesEdited();

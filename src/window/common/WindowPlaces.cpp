@@ -12,17 +12,6 @@
 
 namespace {
 
-// The file looked at before its first read, whatever the application's names.
-QString CheckedSettingsPath() {
-    SettingsFile::CheckOnce();
-    return SettingsFile::Path();
-}
-
-class PlaceSettings final : public QSettings {
-  public:
-    PlaceSettings() : QSettings(CheckedSettingsPath(), QSettings::IniFormat) {}
-};
-
 const QString kZoomEntry = QStringLiteral("table/zoom");
 
 QString Entry(const QString& key, const char* field) {
@@ -55,12 +44,12 @@ class PlaceKeeper final : public QObject {
         case QEvent::Move:
         case QEvent::Resize:
             if (window->isVisible()) {
-                StorePlace(window->geometry());
+                StorePlace(*window);
             }
             break;
         case QEvent::Show:
             StoreOpen(true);
-            StorePlace(window->geometry());
+            StorePlace(*window);
             break;
         case QEvent::Close:
             StoreOpen(false);
@@ -72,19 +61,28 @@ class PlaceKeeper final : public QObject {
     }
 
   private:
-    void StorePlace(const QRect& place) const {
-        PlaceSettings().setValue(Entry(m_key, "place"), place);
+    void StorePlace(const QWidget& window) const {
+        StoredSettings().setValue(Entry(m_key, "geometry"), window.saveGeometry());
     }
-    void StoreOpen(bool open) const { PlaceSettings().setValue(Entry(m_key, "open"), open); }
+    void StoreOpen(bool open) const { StoredSettings().setValue(Entry(m_key, "open"), open); }
 
     QString m_key;
 };
 
 } // namespace
 
+// Qt keeps the place with its screen and brings it back onto a screen that
+// still exists, but may leave no more than an edge of it there; the strip
+// the player takes hold of is then brought onto a screen as well. A place
+// kept as a plain rectangle (before Qt kept it) is read the same way.
 void WindowPlaces::Track(QWidget* window, const QString& key) {
-    const QRect stored = PlaceSettings().value(Entry(key, "place")).toRect();
-    if (const auto place = PlaceOnScreens(FromQt(stored), Screens())) {
+    const StoredSettings settings;
+    const bool restored =
+        window->restoreGeometry(settings.value(Entry(key, "geometry")).toByteArray());
+    const ScreenRect stored =
+        FromQt(restored ? window->geometry() : settings.value(Entry(key, "place")).toRect());
+    const auto place = PlaceOnScreens(stored, Screens());
+    if (place && !(restored && *place == stored)) {
         window->setGeometry(place->left, place->top, place->width, place->height);
     }
     window->installEventFilter(new PlaceKeeper(window, key));
@@ -105,13 +103,13 @@ void WindowPlaces::PlaceBeside(QWidget* window, const QWidget* table, int top) {
 
 bool WindowPlaces::WasOpen(const QString& key) {
     // Only what StoreOpen writes: a damaged entry ("perhaps") would read as true.
-    return PlaceSettings().value(Entry(key, "open")).toString() == QLatin1String("true");
+    return StoredSettings().value(Entry(key, "open")).toString() == QLatin1String("true");
 }
 
 int WindowPlaces::StoredZoom() {
-    return ParseZoom(PlaceSettings().value(kZoomEntry).toString().toStdString());
+    return ParseZoom(StoredSettings().value(kZoomEntry).toString().toStdString());
 }
 
 void WindowPlaces::StoreZoom(int percent) {
-    PlaceSettings().setValue(kZoomEntry, QString::fromStdString(ZoomText(percent)));
+    StoredSettings().setValue(kZoomEntry, QString::fromStdString(ZoomText(percent)));
 }

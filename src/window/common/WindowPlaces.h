@@ -10,9 +10,10 @@ class QWidget;
 // empty.
 namespace WindowPlaces {
 
-// Puts the window at its remembered place (brought onto a screen if that
-// place lies off every screen), then keeps the place as the window moves,
-// resizes, shows and is closed. Call once per window, after its default place.
+// Puts the window at its remembered place (QWidget::restoreGeometry, brought
+// onto a screen if that place lies off every screen), then keeps the place
+// (QWidget::saveGeometry) as the window moves, resizes, shows and is closed.
+// Call once per window, after its default place.
 void Track(QWidget* window, const QString& key);
 
 // The window's first place, beside the table and wholly on its screen
