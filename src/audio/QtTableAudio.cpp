@@ -128,8 +128,19 @@ class QtTableAudio final : public TableAudio {
         QObject::connect(&m_thread, &QThread::finished, m_speaker, &QObject::deleteLater);
         QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
                          [this] { StopSpeaker(); });
+        // Also where the application ends without its event loop's quit
+        // (tests), before Qt unloads the speech plugin under the thread.
+        qAddPostRoutine([] { Instance()->StopSpeaker(); });
         m_thread.start();
     }
+
+  public:
+    static QtTableAudio* Instance() {
+        static auto* audio = new QtTableAudio;
+        return audio;
+    }
+
+  private:
     void StopSpeaker() {
         m_speaker = nullptr;
         m_thread.quit();
@@ -158,6 +169,5 @@ class QtTableAudio final : public TableAudio {
 
 // Made once and kept for the rest of the run: the program outlives no table audio.
 extern "C" Q_DECL_EXPORT TableAudio* VelmoraTableAudio() {
-    static auto* audio = new QtTableAudio;
-    return audio;
+    return QtTableAudio::Instance();
 }

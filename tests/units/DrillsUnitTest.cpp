@@ -259,7 +259,8 @@ TEST_F(DrillsUnitTest, HearItSpeaksTheCallAndWritesItOnlyInTheVerdict) {
     const HearTask next = *unit->hearTask();
     table.game.SpotStake = {};
     Check();
-    EXPECT_TRUE(Text("lblVerdict").startsWith(QString::fromStdString(next.sentence) + ": missing "));
+    EXPECT_TRUE(
+        Text("lblVerdict").startsWith(QString::fromStdString(next.sentence) + ": missing "));
     EXPECT_TRUE(table.pair.has_value()) << "the missing chips marked";
     EXPECT_EQ(Text("lblWrong"), "Wrong: 1");
 }

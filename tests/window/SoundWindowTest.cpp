@@ -27,20 +27,26 @@ class SoundWindowTest : public AnnouncedTest {
 // once for the whole press; a refused chip or a press that changes nothing is silent.
 TEST_F(SoundWindowTest, EachPressIsHeardAsAChipOrAsOneBet) {
     const std::tuple<const char*, std::function<void()>, Lines> presses[] = {
-        {"a $10 chip on red", [this] {
+        {"a $10 chip on red",
+         [this] {
              SelectChip(3);
              ClickOn(QStringLiteral("imgRed"));
-         }, {"chip"}},
+         },
+         {"chip"}},
         {"the chip taken off red",
-         [this] { PressAt(Find("imgRed")->geometry().center(), Qt::RightButton); }, {"chip"}},
-        {"nothing to take off", [this] {
-             PressAt(Find("imgRed")->geometry().center(), Qt::RightButton); }, {}},
+         [this] { PressAt(Find("imgRed")->geometry().center(), Qt::RightButton); },
+         {"chip"}},
+        {"nothing to take off",
+         [this] { PressAt(Find("imgRed")->geometry().center(), Qt::RightButton); },
+         {}},
         {"Tier", [this] { PressButton("cmdTier", Qt::LeftButton); }, {"bet"}},
         {"Double", [this] { ActionOf(board, "actDouble")->trigger(); }, {"bet"}},
-        {"a chip the table refuses", [this] {
+        {"a chip the table refuses",
+         [this] {
              SelectChip(0); // $1 on red at the $5 table
              ClickOn(QStringLiteral("imgRed"));
-         }, {}},
+         },
+         {}},
     };
     for (const auto& [what, press, heard] : presses) {
         SCOPED_TRACE(what);
@@ -49,7 +55,6 @@ TEST_F(SoundWindowTest, EachPressIsHeardAsAChipOrAsOneBet) {
         EXPECT_EQ(audio.played, heard);
     }
     EXPECT_EQ(boxes.boxes().size(), 1U) << "the refusal's box, as ever";
-
 }
 
 // The ball runs and the croupier closes the bets; it drops, the winner on 0

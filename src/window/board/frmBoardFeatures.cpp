@@ -29,8 +29,7 @@ void frmBoard::CreateFeatures() {
     connect(m_table, &Table::zoomChanged, this, &frmBoard::zoomChanged);
     connect(m_zoom, &ZoomUnit::stepped, this, &frmBoard::ApplyActionRules);
     auto* sound = new SoundUnit(
-        *m_table, [autoplay] { return autoplay->pace(); },
-        []() -> TableAudio& { return Audio(); });
+        *m_table, [autoplay] { return autoplay->pace(); }, []() -> TableAudio& { return Audio(); });
     new DrillsUnit(*m_table, *m_random, DrillsUnit::ProgressStore(),
                    [sound](const QString& call) { return sound->SpeakCall(call); });
 }

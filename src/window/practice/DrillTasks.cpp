@@ -143,8 +143,8 @@ void DrillsUnit::TakePress() {
     if (run.checked) {
         return;
     }
-    const PlaceVerdict answer = run.hear ? CheckHear(*run.hear, Stakes{})
-                                         : CheckPlace(*run.place, Stakes{});
+    const PlaceVerdict answer =
+        run.hear ? CheckHear(*run.hear, Stakes{}) : CheckPlace(*run.place, Stakes{});
     m_window->ShowVerdict(Text(ButtonPressedVerdict().text), true);
     m_table.ShowPair(answer.missingPerNumber, {});
     Record(run.hear ? run.hear->calls.front().call.bet : run.place->call.bet, false,

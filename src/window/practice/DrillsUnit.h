@@ -54,8 +54,8 @@ class DrillsUnit : public QObject {
         std::optional<NameTask> name;
         std::optional<PayTask> pay;
         std::optional<HearTask> hear;
-        std::size_t spoken = 0;  // the stream's steps said so far
-        bool voiced = true;      // false: no voice, so the call is written
+        std::size_t spoken = 0; // the stream's steps said so far
+        bool voiced = true;     // false: no voice, so the call is written
         bool checked = false;
         DrillProgress progress;
     };

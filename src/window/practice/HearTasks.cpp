@@ -47,8 +47,8 @@ void DrillsUnit::Repeat() {
         return;
     }
     const std::size_t calls = std::min(m_run->spoken, task.texts.size());
-    SayCall(QString::fromStdString(CallSentence({task.texts.begin(),
-                                                 task.texts.begin() + static_cast<long>(calls)})));
+    SayCall(QString::fromStdString(
+        CallSentence({task.texts.begin(), task.texts.begin() + static_cast<long>(calls)})));
 }
 
 // Says each step whose time has come; at "No more bets" what lies on the
@@ -64,8 +64,9 @@ void DrillsUnit::StreamTick() {
         const StreamStep& step = steps.at(run.spoken++);
         SayCall(QString::fromStdString(step.sentence));
         if (!run.voiced && !step.noMoreBets) {
-            m_window->ShowTaskText(QString::fromStdString(CallSentence(
-                {run.hear->texts.begin(), run.hear->texts.begin() + static_cast<long>(run.spoken)})));
+            m_window->ShowTaskText(QString::fromStdString(
+                CallSentence({run.hear->texts.begin(),
+                              run.hear->texts.begin() + static_cast<long>(run.spoken)})));
             m_window->ShowVerdict(kNoVoice);
         }
         if (step.noMoreBets) {

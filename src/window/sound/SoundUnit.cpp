@@ -68,11 +68,12 @@ SoundUnit::SoundUnit(Table& table, std::function<PlayPace()> pace,
 TableAudio& SoundUnit::Player() {
     if (!m_player) {
         m_player = &m_audio();
-        m_player->WhenSpeechKnown([self = QPointer<SoundUnit>(this)](bool speaks, QStringList voices) {
-            if (self) {
-                self->ShowSpeech(speaks, voices);
-            }
-        });
+        m_player->WhenSpeechKnown(
+            [self = QPointer<SoundUnit>(this)](bool speaks, QStringList voices) {
+                if (self) {
+                    self->ShowSpeech(speaks, voices);
+                }
+            });
     }
     return *m_player;
 }
@@ -112,8 +113,7 @@ void SoundUnit::ConnectTable() {
     connect(&m_table, &Table::chipStaked, this, [this] { Play(TableSound::Chip, m_pace()); });
     connect(&m_table, &Table::patternStaked, this, [this] { Play(TableSound::Bet, m_pace()); });
     connect(&m_table, &Table::spinLaunched, this, &SoundUnit::BallLaunched);
-    connect(&m_table, &Table::spinSettled, this,
-            [this](bool, int number) { BallStopped(number); });
+    connect(&m_table, &Table::spinSettled, this, [this](bool, int number) { BallStopped(number); });
 }
 
 // Kept at once, so a table opened next hears as this one does.
@@ -143,9 +143,8 @@ void SoundUnit::OpenSettings() {
     if (!m_dlgSettings) {
         m_dlgSettings = new dlgSettings(m_table.owner());
         connect(m_dlgSettings, &dlgSettings::changed, this, &SoundUnit::Apply);
-        connect(m_dlgSettings, &dlgSettings::testVoice, this, [this] {
-            Say(ResultCall(17), PlayPace::TableSpeed);
-        });
+        connect(m_dlgSettings, &dlgSettings::testVoice, this,
+                [this] { Say(ResultCall(17), PlayPace::TableSpeed); });
     }
     m_dlgSettings->Show(m_settings, m_voices);
     m_dlgSettings->show();
