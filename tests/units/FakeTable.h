@@ -83,12 +83,12 @@ class FakeTable final : public Table {
     };
     bool PressAnnounced(AnnouncedBet bet, Qt::MouseButton button,
                         const std::optional<std::string>& cover,
-                        const std::optional<QString>& eitherSide) override {
+                        const std::optional<QString>& side) override {
         if (taker) {
             taker();
             return true;
         }
-        presses.push_back({bet, button, cover, eitherSide});
+        presses.push_back({bet, button, cover, side});
         return true;
     }
     void DivertAnnouncedPresses(std::function<void()> take) override { taker = std::move(take); }
@@ -118,7 +118,7 @@ class FakeTable final : public Table {
     }
     void ClearMarks() override { marks.reset(); }
     bool previewHovered() const override { return hovered; }
-    void SilencePreview(bool silenced) override { this->silenced = silenced; }
+    void SilencePreview(bool silence) override { silenced = silence; }
 
     void ShowMessage(const QString& text) override { messages << text; }
 
