@@ -56,6 +56,9 @@ void frmPractice::CreateControls() {
     auto* grid = new QGridLayout(this);
     m_tabDrill = new QTabBar(this);
     m_tabDrill->setObjectName(QStringLiteral("tabDrill"));
+    // Four drills: every tab in full, the window as wide as they need.
+    m_tabDrill->setUsesScrollButtons(false);
+    m_tabDrill->setElideMode(Qt::ElideNone);
     for (const char* name : {"Place it", "Name it", "Pay it", "Hear it"}) {
         m_tabDrill->addTab(QString::fromLatin1(name));
     }
