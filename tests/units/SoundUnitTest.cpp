@@ -173,4 +173,28 @@ TEST_F(SoundUnitTest, WithoutASpeechServiceTheVoiceSaysHowToGetOne) {
     EXPECT_TRUE(unit->actVoice()->statusTip().contains(QStringLiteral("espeak-ng")));
 }
 
+// Hear it's calls: spoken whatever the table's pace while the voice is on,
+// logged as asked even where no service speaks them, and then reported unspoken.
+TEST_F(SoundUnitTest, ADrillsCallIsSpokenWhileTheVoiceIsOnAndASayerIsThere) {
+    const std::tuple<bool, bool, bool, Lines> cases[] = {
+        {true, true, true, {"voice: Orphelins by 2"}},
+        {false, true, false, {"voice: Orphelins by 2"}},
+        {true, false, false, {}},
+    };
+    for (const auto& [speaks, voiceOn, spoken, logged] : cases) {
+        QFile::remove(SettingsFile::Path());
+        g_logged.clear();
+        audio.said.clear();
+        audio.speaks = speaks;
+        pace = PlayPace::Instant;
+        auto unit = Unit();
+        if (!voiceOn) {
+            unit->actVoice()->trigger();
+        }
+        EXPECT_EQ(unit->SpeakCall(QStringLiteral("Orphelins by 2")), spoken);
+        EXPECT_EQ(audio.said, spoken ? Lines{"Orphelins by 2"} : Lines{});
+        EXPECT_EQ(g_logged, logged);
+    }
+}
+
 } // namespace

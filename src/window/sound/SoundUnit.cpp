@@ -170,12 +170,16 @@ void SoundUnit::Say(const std::string& sentence, PlayPace pace) {
     Player().Say(text, m_settings.voiceChoice);
 }
 
+// Logged as asked, as every sentence is, whether or not a service speaks it.
 bool SoundUnit::SpeakCall(const QString& sentence) {
     Player(); // knows by now whether a voice speaks, if it ever will
-    if (!m_settings.voice || !m_speaks) {
+    if (!m_settings.voice) {
         return false;
     }
     qCInfo(lcVoice).noquote() << sentence;
+    if (!m_speaks) {
+        return false;
+    }
     m_player->Say(sentence, m_settings.voiceChoice);
     return true;
 }

@@ -45,7 +45,7 @@ class SoundUnit final : public QObject {
     QAction* actConfigure() const { return m_actConfigure; }
 
     // A drill's call in the croupier's voice, whatever the table's pace;
-    // false when no voice speaks (switched off, or no speech service).
+    // false when no voice speaks it (switched off, or no speech service).
     bool SpeakCall(const QString& sentence);
 
   private:
