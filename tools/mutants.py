@@ -280,7 +280,28 @@ MUTANTS = [
     ("zoom: a press mapped back by the rounded size", "src/window/common/Picture.cpp",
      "    return position / m_zoom;",
      "    return {position.x() * m_designed.width() / width(),\n"
-     "            position.y() * m_designed.height() / height()};"),
+     "            position.y() * m_designed.height() / height()};"),    # The store, the sounds and Hear it.
+    ("store: a short write on a full disk not seen", "src/window/common/DataStore.cpp",
+     "QIODevice::WriteOnly | QIODevice::Unbuffered", "QIODevice::WriteOnly"),
+    ("store: an unsaved change forgotten by the next load", "src/window/common/DataStore.cpp",
+     "    ApplyAll(result.records, unsaved);\n    return result;", "    return result;"),
+    ("store: the player told at every failed save", "src/window/common/DataStore.cpp",
+     "    if (wasSaved) {", "    if (true) {"),
+    ("drill progress: a count past the largest", "src/practice/DrillProgress.cpp",
+     "count = std::min(count + 1, kMostCount);", "count = count + 1;"),
+    ("layouts: a long name cut through a letter", "src/betting/SavedLayouts.cpp",
+     "--end; // never", "break; // never"),
+    ("sound: fast autoplay speaks", "src/wheel/CroupierCall.cpp",
+     "return {pace != PlayPace::Instant, pace == PlayPace::TableSpeed};",
+     "return {pace != PlayPace::Instant, pace != PlayPace::Instant};"),
+    ("sound: the last autoplay spin called at the table's pace", "src/window/sound/SoundUnit.cpp",
+     "    Say(ResultCall(number), m_paceAtLaunch);", "    Say(ResultCall(number), m_pace());"),
+    ("hear it: two neighbours called by their count", "src/practice/HearTask.cpp",
+     'if (k == "2") {', 'if (k == "5") {'),
+    ("hear it: the stream's calls 2 s apart", "src/practice/HearTask.h",
+     "inline constexpr int kCallGapMs = 3000;", "inline constexpr int kCallGapMs = 2000;"),
+    ("hear it: Check before No more bets", "src/window/practice/DrillTasks.cpp",
+     "} else if (m_run->hear && HearCheckOpen()) {", "} else if (m_run->hear) {"),
 ]
 
 
