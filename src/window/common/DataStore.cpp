@@ -142,7 +142,7 @@ QString DataStore::Write(StoredRecords& records) const {
         file.commit()) {
         return {};
     }
-    const QString why = file.errorString();
+    QString why = file.errorString();
     file.cancelWriting();
     return why;
 }

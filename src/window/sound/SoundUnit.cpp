@@ -69,7 +69,7 @@ TableAudio& SoundUnit::Player() {
     if (!m_player) {
         m_player = &m_audio();
         m_player->WhenSpeechKnown(
-            [self = QPointer<SoundUnit>(this)](bool speaks, QStringList voices) {
+            [self = QPointer<SoundUnit>(this)](bool speaks, const QStringList& voices) {
                 if (self) {
                     self->ShowSpeech(speaks, voices);
                 }
