@@ -1,5 +1,7 @@
 #include "practice/DrillLevels.h"
 
+#include "practice/Draw.h"
+
 #include <algorithm>
 #include <array>
 #include <stdexcept>
@@ -7,14 +9,6 @@
 namespace {
 
 using B = AnnouncedBet;
-
-std::vector<AnnouncedBet> AllBets() {
-    std::vector<AnnouncedBet> bets;
-    for (int b = 0; b <= static_cast<int>(B::QtrMinus); ++b) {
-        bets.push_back(static_cast<AnnouncedBet>(b));
-    }
-    return bets;
-}
 
 std::array<DrillLevel, kLevelCount> MakeLevels() {
     const std::vector<AnnouncedBet> sectors{B::Tier, B::Orphns, B::Grande, B::Zero};
@@ -25,8 +19,8 @@ std::array<DrillLevel, kLevelCount> MakeLevels() {
     return {{
         {sectors, {0, 1, 2}, 2, 70, 0, false, false},
         {second, upTo25, 2, 85, 30'000, false, false},
-        {AllBets(), every, 6, 95, 15'000, true, false},
-        {AllBets(), every, 6, 98, 10'000, true, true},
+        {AllAnnouncedBets(), every, 6, 95, 15'000, true, false},
+        {AllAnnouncedBets(), every, 6, 98, 10'000, true, true},
     }};
 }
 

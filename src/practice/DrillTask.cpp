@@ -4,6 +4,7 @@
 #include "betting/PressForecast.h"
 #include "betting/Selectors.h"
 #include "betting/UpdateChip.h"
+#include "practice/Draw.h"
 #include "practice/DrillLevels.h"
 #include "table/Money.h"
 
@@ -15,15 +16,6 @@ namespace {
 // Far more than any level needs: the smallest chip is accepted at the "$1"
 // table by every bet, so a draw fails only by a programming error.
 constexpr int kDrawAttempts = 10'000;
-
-int Uniform(std::mt19937& random, int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-}
-
-template <typename T> T Pick(std::mt19937& random, const std::vector<T>& items) {
-    return items.at(
-        static_cast<std::size_t>(Uniform(random, 0, static_cast<int>(items.size()) - 1)));
-}
 
 BetCall DrawCall(std::mt19937& random, const std::vector<AnnouncedBet>& bets, int largestSide) {
     BetCall call;
@@ -153,18 +145,22 @@ Stakes PiecesPerSpot(const std::vector<std::int16_t>& spots) {
     return pieces;
 }
 
+bool PressCallOnto(GameState& state, const BetCall& call) {
+    const auto spots = AnnouncedSpots(state.catalogue, call.bet, call.cover, call.neighb);
+    try {
+        const auto press = PressAnnounced(state, call.bet, call.cover, call.neighb, kLeftButton);
+        return !spots.empty() && !press.refusal && press.changed.size() == spots.size();
+    } catch (const MoneyOverflow&) {
+        return false;
+    }
+}
+
 std::optional<GameState> PressOnEmptyTable(const GameState& table, const BetCall& call,
                                            std::int16_t tableIndex, std::int16_t chipIndex) {
     GameState copy = EmptyCopy(table);
     SelectTable(copy, tableIndex);
     SelectChip(copy, chipIndex);
-    const auto spots = AnnouncedSpots(copy.catalogue, call.bet, call.cover, call.neighb);
-    try {
-        const auto press = PressAnnounced(copy, call.bet, call.cover, call.neighb, kLeftButton);
-        if (spots.empty() || press.refusal || press.changed.size() != spots.size()) {
-            return std::nullopt;
-        }
-    } catch (const MoneyOverflow&) {
+    if (!PressCallOnto(copy, call)) {
         return std::nullopt;
     }
     return copy;

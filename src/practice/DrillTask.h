@@ -51,6 +51,10 @@ struct PayTask {
 // The spots a pattern stakes, one piece counted per chip.
 Stakes PiecesPerSpot(const std::vector<std::int16_t>& spots);
 
+// The call pressed onto the state as its button would; false when the table
+// refuses any chip of it, the money would leave its range, or it stakes nothing.
+bool PressCallOnto(GameState& state, const BetCall& call);
+
 // The call pressed on an empty copy of the table; nullopt when the table
 // refuses any chip of it, the money would leave its range, or it stakes nothing.
 std::optional<GameState> PressOnEmptyTable(const GameState& table, const BetCall& call,

@@ -1,5 +1,7 @@
 #include "practice/HearTask.h"
 
+#include "practice/Draw.h"
+
 #include "betting/BetNames.h"
 #include "betting/PressForecast.h"
 #include "betting/Selectors.h"
@@ -15,23 +17,6 @@ using B = AnnouncedBet;
 
 constexpr int kDrawAttempts = 10'000;
 
-int Uniform(std::mt19937& random, int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-}
-
-template <typename T> T Pick(std::mt19937& random, const std::vector<T>& items) {
-    return items.at(
-        static_cast<std::size_t>(Uniform(random, 0, static_cast<int>(items.size()) - 1)));
-}
-
-std::vector<AnnouncedBet> AllBets() {
-    std::vector<AnnouncedBet> bets;
-    for (int b = 0; b <= static_cast<int>(B::QtrMinus); ++b) {
-        bets.push_back(static_cast<AnnouncedBet>(b));
-    }
-    return bets;
-}
-
 std::array<HearLevel, kLevelCount> MakeLevels() {
     const std::vector<AnnouncedBet> classic{B::Grande, B::Tier, B::Orphns, B::Zero};
     std::vector<AnnouncedBet> second = classic;
@@ -40,8 +25,8 @@ std::array<HearLevel, kLevelCount> MakeLevels() {
     return {{
         {classic, {0, 1, 2}, 2, 1, false},
         {second, upTo25, 2, 1, false},
-        {AllBets(), upTo25, 2, 2, false},
-        {AllBets(), upTo25, 2, 3, true},
+        {AllAnnouncedBets(), upTo25, 2, 2, false},
+        {AllAnnouncedBets(), upTo25, 2, 3, true},
     }};
 }
 
@@ -81,14 +66,7 @@ std::optional<GameState> PressAll(const GameState& table, const std::vector<BetC
                                   std::int16_t tableIndex, std::int16_t chipIndex) {
     GameState copy = *PressOnEmptyTable(table, calls.front(), tableIndex, chipIndex);
     for (std::size_t i = 1; i < calls.size(); ++i) {
-        const BetCall& call = calls.at(i);
-        const auto spots = AnnouncedSpots(copy.catalogue, call.bet, call.cover, call.neighb);
-        try {
-            const auto press = PressAnnounced(copy, call.bet, call.cover, call.neighb, kLeftButton);
-            if (spots.empty() || press.refusal || press.changed.size() != spots.size()) {
-                return std::nullopt;
-            }
-        } catch (const MoneyOverflow&) {
+        if (!PressCallOnto(copy, calls.at(i))) {
             return std::nullopt;
         }
     }
