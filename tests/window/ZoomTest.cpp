@@ -202,8 +202,8 @@ TEST_F(ZoomTest, BackAt100TheTableIsDrawnPixelForPixelAsBefore) {
     EXPECT_EQ(Grab(), before);
 }
 
-// The keys reach the zoom from the table (the steps are the unit's tests),
-// and the ball runs its path at the size the spin started at.
+// Each key, the platform's and Ctrl+= beside them, zooms the table (the steps
+// are the unit's tests); the ball runs its path at the size the spin started at.
 TEST_F(ZoomTest, TheKeysZoomTheTableButNotWhileTheBallRuns) {
     ZoomTo(board, 300);
     EXPECT_FALSE(ActionOf(board, "actZoomIn")->isEnabled());
