@@ -6,6 +6,8 @@
 #include "window/common/Picture.h"
 #include "window/racetrack/TrackCell.h"
 
+#include <QScreen>
+
 namespace {
 
 const char* const kSectorButtons[] = {"cmdTier", "cmdOrphns", "cmdGrande", "cmdZero"};
@@ -126,10 +128,11 @@ TEST_F(RacetrackTest, EachPressIsOneUndoableStep) {
     EXPECT_EQ(board.state().BetTotal, 0);
 }
 
-// Each cell is named for a screen reader and taken by the keys; the track
-// keeps no program running once the table is gone.
+// The track opens on the screen, keeps no program running once the table is
+// gone, and each cell is named for a screen reader and taken by the keys.
 TEST_F(RacetrackTest, KeysMoveRoundTheTrackPlaceTakeOffAndChangeTheCount) {
     EXPECT_FALSE(track->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_TRUE(track->screen()->availableGeometry().contains(track->frameGeometry()));
     EXPECT_EQ(Cell(8)->accessibleName(), "17");
     EXPECT_EQ(Cell(38)->accessibleName(), "Orphans");
     Cell(8)->setFocus(); // 17
