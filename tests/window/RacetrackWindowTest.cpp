@@ -133,6 +133,9 @@ TEST_F(RacetrackTest, EachPressIsOneUndoableStep) {
 TEST_F(RacetrackTest, KeysMoveRoundTheTrackPlaceTakeOffAndChangeTheCount) {
     EXPECT_FALSE(track->testAttribute(Qt::WA_QuitOnClose));
     EXPECT_TRUE(track->screen()->availableGeometry().contains(track->frameGeometry()));
+    for (int stop = 0; stop < kTrackStopCount; ++stop) {
+        EXPECT_EQ(Cell(stop)->focusPolicy(), Qt::StrongFocus);
+    }
     EXPECT_EQ(Cell(8)->accessibleName(), "17");
     EXPECT_EQ(Cell(38)->accessibleName(), "Orphans");
     Cell(8)->setFocus(); // 17
