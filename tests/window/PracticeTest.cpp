@@ -3,7 +3,6 @@
 // The rules are tested in the core, the unit's own logic against a fake table.
 #include "PlayerPresses.h"
 
-#include "betting/BetNames.h"
 #include "practice/DrillCheck.h"
 #include "practice/PaySum.h"
 #include "window/practice/frmPractice.h"
@@ -11,13 +10,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QStandardPaths>
-#include <QTableWidget>
 
 namespace {
 
@@ -60,10 +56,6 @@ class PracticeTest : public PlayerTest {
         table.stateForTest().SpotStake = task->stakes;
     }
     QImage Picture(const char* name) { return Find(name)->grab().toImage(); }
-    static bool LevelOpen(frmPractice* window, int row) {
-        auto* levels = window->findChild<QComboBox*>("cmbLevel");
-        return qobject_cast<QStandardItemModel*>(levels->model())->item(row)->isEnabled();
-    }
 
     qint64 now = 1000;
     BoxLog boxes;
