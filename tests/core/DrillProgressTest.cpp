@@ -203,6 +203,8 @@ TEST(ProgressFile, AnyMalformedRowMakesTheWholeFileUnreadable) {
         {"more_outcomes_than_the_window", {"level", "pay", "2", "21", "21", "0", "21", "21", "500", std::string(21, '1'), "1"}},
         {"too_few_fields", {"level", "pay", "2", "1"}},
         {"unknown_bet", {"bet", "place", "1", "Jackpot", "1", "1"}},
+        {"nul_in_a_name", {"bet", "place", "1", std::string("Ti\0er", 5), "1", "1"}},
+        {"tasks_past_the_largest", {"level", "place", "1", "1000000001", "1", "0", "1", "1", "500", "1", "0"}},
         {"spot_past_the_layout", {"missed", "place", "1", "Tier", "157", "1"}},
     };
     // clang-format on

@@ -145,50 +145,32 @@ TEST_F(DrillsUnitTest, APassedLevelAndTheCountsAreKeptForTheNextTable) {
     EXPECT_TRUE(table.messages.isEmpty());
 }
 
-// Not a progress file, or one whose records break its rules (a NUL byte in a
-// name, a count past the largest, a line of megabytes): each is moved aside
-// with one notice when the drill first reads it, and answers count again.
+// A file the drill cannot read (which rows break its rules is the core's
+// test) is moved aside with one notice when the drill first reads it, and
+// answers count again.
 TEST_F(DrillsUnitTest, AnUnreadableProgressFileIsMovedAsideWithOneNotice) {
-    const auto progress = [](const QByteArray& row) {
-        return "velmora progress 1\n" + row + "\nend 1\n";
-    };
-    const QByteArray files[] = {
-        "not a progress file\n\x01\x02",
-        progress(QByteArray("bet\tplace\t1\tTi") + '\0' + "er\t1\t1"),
-        progress("level\tplace\t1\t1000000001\t1\t0\t1\t1\t500\t1\t0"),
-        progress("bet\tplace\t1\tTier\t1\t" + QByteArray(8 << 20, '1')),
-    };
-    for (const QByteArray& bytes : files) {
-        SCOPED_TRACE(bytes.left(40).toStdString());
-        if (unit->window()) {
-            unit->window()->close();
-        }
-        QDir folder(QFileInfo(ProgressPath()).path());
-        for (const QString& old : folder.entryList({QStringLiteral("progress.txt*")})) {
-            folder.remove(old);
-        }
-        table.messages.clear();
-        QDir().mkpath(folder.path());
-        QFile file(ProgressPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        Open();
-        const QStringList aside = folder.entryList({"progress.txt.unreadable-*"});
-        ASSERT_EQ(aside.size(), 1);
-        const QString movedTo = folder.filePath(aside.at(0));
-        EXPECT_EQ(table.messages, QStringList{"Velmora could not read its practice progress, so it "
-                                              "moved the file to " +
-                                              movedTo + " and starts afresh."});
-        QFile kept(movedTo);
-        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-        EXPECT_EQ(kept.readAll(), bytes);
-        EXPECT_EQ(Text("lblRight"), "Right: 0");
-        BuildTask();
-        Check();
-        EXPECT_EQ(Text("lblRight"), "Right: 1");
-        EXPECT_EQ(table.messages.size(), 1);
-    }
+    const QByteArray bytes = "not a progress file\n\x01\x02";
+    QDir folder(QFileInfo(ProgressPath()).path());
+    QDir().mkpath(folder.path());
+    QFile file(ProgressPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    Open();
+    const QStringList aside = folder.entryList({"progress.txt.unreadable-*"});
+    ASSERT_EQ(aside.size(), 1);
+    const QString movedTo = folder.filePath(aside.at(0));
+    EXPECT_EQ(table.messages, QStringList{"Velmora could not read its practice progress, so it "
+                                          "moved the file to " +
+                                          movedTo + " and starts afresh."});
+    QFile kept(movedTo);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), bytes);
+    EXPECT_EQ(Text("lblRight"), "Right: 0");
+    BuildTask();
+    Check();
+    EXPECT_EQ(Text("lblRight"), "Right: 1");
+    EXPECT_EQ(table.messages.size(), 1);
 }
 
 TEST_F(DrillsUnitTest, TheClockRunsOnTheTaskAndStopsAtTheAnswer) {

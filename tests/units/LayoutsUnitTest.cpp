@@ -1,6 +1,7 @@
 // Saved layouts against the fake table: saving under a name, the menu, the
 // manage window, two tables sharing the file, and a file that cannot be read.
 #include "FakeTable.h"
+#include "LayoutsFile.h"
 
 #include "core/FixedRandom.h"
 #include "window/layouts/LayoutsUnit.h"
@@ -9,29 +10,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QInputDialog>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
 namespace {
-
-QDir Folder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-QStringList MovedAside() {
-    return Folder().entryList({QStringLiteral("layouts.txt.unreadable-*")});
-}
 
 // A table and its layouts, the file gone before and after.
 struct Layouts {
@@ -49,33 +37,14 @@ struct Layouts {
     QAction* Action(const char* name) const {
         return unit->findChild<QAction*>(QLatin1String(name));
     }
-    // Answers the name dialog once it opens; `offered` gets the name it offered.
-    static void AnswerName(const QString& name, QString* offered = nullptr) {
-        QTimer::singleShot(0, [name, offered] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            if (offered) {
-                *offered = dialog->textValue();
-            }
-            dialog->setTextValue(name);
-            dialog->accept();
-        });
-    }
     void Save(const QString& name, QString* offered = nullptr) {
-        AnswerName(name, offered);
+        AnswerLayoutName(name, offered);
         Action("actSaveLayout")->trigger();
     }
 };
 
 class LayoutsUnitTest : public ::testing::Test {
-  protected:
-    LayoutsUnitTest() { Remove(); }
-    ~LayoutsUnitTest() override { Remove(); }
-    static void Remove() {
-        for (const QString& name : MovedAside() + QStringList{QStringLiteral("layouts.txt")}) {
-            QFile::remove(Folder().filePath(name));
-        }
-    }
+    CleanLayoutsFile m_clean;
 };
 
 TEST_F(LayoutsUnitTest, AnEmptyTableIsNotSavedAndSavedLayoutsAreListedByNameWithTheirKeys) {
@@ -84,7 +53,7 @@ TEST_F(LayoutsUnitTest, AnEmptyTableIsNotSavedAndSavedLayoutsAreListedByNameWith
     board.Action("actSaveLayout")->trigger();
     EXPECT_EQ(board.table.messages,
               QStringList{"There is no stake on the table to save as a layout."});
-    EXPECT_FALSE(QFile::exists(Folder().filePath("layouts.txt")));
+    EXPECT_FALSE(QFile::exists(LayoutsFolder().filePath("layouts.txt")));
     board.table.messages.clear();
     board.table.game.SpotStake.at(7) = 10;
     QSignalSpy listed(board.unit.get(), &LayoutsUnit::listed);
@@ -144,7 +113,7 @@ TEST_F(LayoutsUnitTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
     const Layouts fresh;
     EXPECT_EQ(fresh.Listed(),
               (QStringList{"b|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4", "f|Ctrl+5"}));
-    Layouts::AnswerName(QStringLiteral("B & co"));
+    AnswerLayoutName(QStringLiteral("B & co"));
     press(0, "cmdRename");
     EXPECT_EQ(board.Listed(),
               (QStringList{"B && co|Ctrl+1", "c|Ctrl+2", "d|Ctrl+3", "e|Ctrl+4", "f|Ctrl+5"}));
@@ -155,8 +124,8 @@ TEST_F(LayoutsUnitTest, TheManageWindowRenamesDeletesAndMovesByLayout) {
 // Text the store reads, whose row is no layout: a stake-less row. (Files the
 // store itself cannot read are its own tests' business.)
 TEST_F(LayoutsUnitTest, AFileOfMalformedLayoutsIsMovedAsideAndThePlayerToldOnce) {
-    QDir().mkpath(Folder().path());
-    QFile file(Folder().filePath("layouts.txt"));
+    QDir().mkpath(LayoutsFolder().path());
+    QFile file(LayoutsFolder().filePath("layouts.txt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("velmora layouts 1\nid\tname\nend 1\n");
     file.close();
@@ -166,7 +135,7 @@ TEST_F(LayoutsUnitTest, AFileOfMalformedLayoutsIsMovedAsideAndThePlayerToldOnce)
     QTRY_COMPARE(table.table.messages.size(), 1);
     EXPECT_TRUE(table.table.messages[0].contains("saved layouts"));
     EXPECT_TRUE(table.table.messages[0].contains(".unreadable-"));
-    EXPECT_EQ(MovedAside().size(), 1);
+    EXPECT_EQ(LayoutsMovedAside().size(), 1);
     EXPECT_TRUE(table.Listed().isEmpty());
     const Layouts again;
     EXPECT_TRUE(again.table.messages.isEmpty()); // nothing left to tell

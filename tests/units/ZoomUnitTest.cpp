@@ -79,16 +79,4 @@ TEST(ZoomUnit, TheStepIsKeptForTheNextStart) {
     EXPECT_EQ(drawn.size(), 1);
 }
 
-TEST(ZoomUnit, TheKeysAreThePlatformsAndCtrlEqualsAndCtrlZero) {
-    FakeTable table;
-    ZoomUnit unit(table);
-    const auto keys = [&](const char* name) {
-        return unit.findChild<QAction*>(QLatin1String(name))->shortcuts();
-    };
-    EXPECT_TRUE(keys("actZoomIn").contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
-    EXPECT_TRUE(keys("actZoomIn").contains(QKeySequence(Qt::CTRL | Qt::Key_Plus)));
-    EXPECT_TRUE(keys("actZoomOut").contains(QKeySequence(Qt::CTRL | Qt::Key_Minus)));
-    EXPECT_EQ(keys("actZoomReset"), QList{QKeySequence(Qt::CTRL | Qt::Key_0)});
-}
-
 } // namespace

@@ -2,50 +2,18 @@
 // the table's rules, and its preview on the table's pictures (the rest is
 // the unit's own tests').
 #include "PlayerPresses.h"
+#include "units/LayoutsFile.h"
 
 #include "window/common/Picture.h"
 
-#include <QInputDialog>
 #include <QListWidget>
-#include <QMenu>
-#include <QStandardPaths>
 
 namespace {
 
-QDir Folder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-QStringList MovedAside() {
-    return Folder().entryList({QStringLiteral("layouts.txt.unreadable-*")});
-}
-
-// The file, and any copy moved aside, are gone before the table under test reads them, and after.
-struct CleanFile {
-    CleanFile() { Remove(); }
-    ~CleanFile() { Remove(); }
-    static void Remove() {
-        for (const QString& name : MovedAside() + QStringList{QStringLiteral("layouts.txt")}) {
-            QFile::remove(Folder().filePath(name));
-        }
-    }
-};
-
-class LayoutsTest : public CleanFile, public AnnouncedTest {
+class LayoutsTest : public CleanLayoutsFile, public AnnouncedTest {
   protected:
-    // Answers the name dialog once it opens; `offered` gets the name it offered.
-    static void AnswerName(const QString& name, QString* offered = nullptr) {
-        QTimer::singleShot(0, [name, offered] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            if (offered) {
-                *offered = dialog->textValue();
-            }
-            dialog->setTextValue(name);
-            dialog->accept();
-        });
-    }
-    static void Save(frmBoard& table, const QString& name, QString* offered = nullptr) {
-        AnswerName(name, offered);
+    static void Save(frmBoard& table, const QString& name) {
+        AnswerLayoutName(name);
         ActionOf(table, "actSaveLayout")->trigger();
     }
     BoxLog boxes;

@@ -3,7 +3,6 @@
 // The rules are tested in the core, the unit's own logic against a fake table.
 #include "PlayerPresses.h"
 
-#include "betting/BetNames.h"
 #include "practice/DrillCheck.h"
 #include "practice/PaySum.h"
 #include "window/practice/frmPractice.h"
@@ -11,13 +10,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QStandardPaths>
-#include <QTableWidget>
 
 namespace {
 
@@ -60,10 +56,6 @@ class PracticeTest : public PlayerTest {
         table.stateForTest().SpotStake = task->stakes;
     }
     QImage Picture(const char* name) { return Find(name)->grab().toImage(); }
-    static bool LevelOpen(frmPractice* window, int row) {
-        auto* levels = window->findChild<QComboBox*>("cmbLevel");
-        return qobject_cast<QStandardItemModel*>(levels->model())->item(row)->isEnabled();
-    }
 
     qint64 now = 1000;
     BoxLog boxes;
@@ -99,7 +91,8 @@ TEST_F(PracticeTest, PlaceItRightAndWrongAreCountedAndTheWrongOneMarksTheMissing
 class StakesComeBack : public PracticeTest, public ::testing::WithParamInterface<const char*> {};
 
 // A task answered, the chip, the table and the boxes changed meanwhile: closing
-// the drill brings back the layout, the money, the boxes, the picture and the journal.
+// the drill brings back the layout, the money, the boxes, the picture and the
+// journal. Meanwhile the drill's stakes are not spun.
 TEST_P(StakesComeBack, WhenTheDrillCloses) {
     SelectChip(3);
     ClickOn(QStringLiteral("imgRed"));
@@ -109,6 +102,11 @@ TEST_P(StakesComeBack, WhenTheDrillCloses) {
     const GameState before = board.state();
     const QImage drawn = Grab();
     frmPractice* window = Open(board, GetParam());
+    // No spin of the drill's stakes, by the key or the button (which actions a
+    // drill refuses is the rules' table).
+    EXPECT_FALSE(Find<QAction>("actSpin")->isEnabled());
+    QTest::mouseClick(Find(QStringLiteral("cmdSpin")), Qt::LeftButton);
+    EXPECT_FALSE(board.state().Spinning);
     // The player's stakes are put aside with their money; the drill's lie alone.
     EXPECT_NE(board.state().SpotStake, before.SpotStake);
     EXPECT_EQ(board.state().BetTotal, StakeSum(board.state()));
@@ -160,25 +158,6 @@ TEST_F(PracticeTest, UndoTakesBackOnlyThePlayersPressesOnThisTask) {
     EXPECT_EQ(board.state().SpotStake, laid);
     EXPECT_FALSE(undo->isEnabled());
 }
-
-class RefusedWhileOpen : public PracticeTest, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(RefusedWhileOpen, DoesNothingWhileADrillIsOpen) {
-    ClickOn(QStringLiteral("imgRed"));
-    SpinTo(5); // a last spin for Rebet to bring back
-    Open(board);
-    const GameState before = board.state();
-    auto* action = Find<QAction>(GetParam());
-    EXPECT_FALSE(action->isEnabled());
-    action->trigger();
-    QTest::mouseClick(Find(QStringLiteral("cmdSpin")), Qt::LeftButton);
-    EXPECT_FALSE(board.state().Spinning);
-    EXPECT_EQ(board.state().SpotStake, before.SpotStake);
-    EXPECT_EQ(board.state().LastNumbers, before.LastNumbers);
-}
-
-INSTANTIATE_TEST_SUITE_P(Actions, RefusedWhileOpen, ::testing::Values("actSpin", "actRebet"),
-                         [](const auto& row) { return std::string(row.param); });
 
 // A right name by its key, then on the next task a wrong one by its button.
 TEST_F(PracticeTest, NameItLaysTheBetByItsButtonAndAWrongNameMarksBothBets) {

@@ -38,14 +38,6 @@ class StrategyWindowTest : public BoardTest {
     }
 };
 
-TEST_F(StrategyWindowTest, AnEmptyLayoutIsRefusedInOneSentence) {
-    const BoxLog log;
-    EXPECT_EQ(Open(), nullptr);
-    ASSERT_EQ(log.boxes().size(), 1U);
-    ExpectTableMessage(log.boxes()[0], "Place some chips first: the tester plays the stakes "
-                                       "lying on the table.");
-}
-
 // The figures shown are the core's for the same inputs, on one thread and
 // on four, and the table's own money, stakes and history are untouched.
 TEST_F(StrategyWindowTest, ShowsTheSameFiguresOnAnyThreadsAndLeavesTheTableAlone) {

@@ -90,23 +90,17 @@ TEST_P(WindowPlacesTest, AWindowOpenAtTheExitOpensAgainAtTheStart) {
     EXPECT_EQ(std::tuple(s.ChipIndex, s.TableIndex, s.Balance, s.BetTotal), std::tuple(2, 2, 0, 0));
 }
 
-// Rows: file contents none of which can be read as a place or as open.
-TEST_P(WindowPlacesTest, AnUnreadableFileLeavesTheDefaults) {
-    const QByteArray key = QByteArray("[windows]\n") + GetParam().name;
-    const QByteArray contents[] = {
-        QByteArray("\xff\xfe\x00garbage\x01\x02 [[[ =\n", 20),
-        key + "\\open=perhaps\n" + GetParam().name + "\\place=@Rect(a b c d)\n",
-        key + "\\open=1x\n" + GetParam().name + "\\place=@Rect(10 10 0 0)\n",
-        key + "\\geometry=@ByteArray(not a geometry)\n",
-    };
+// Entries that cannot be read as open or as a place, in one file: the window
+// stays closed and then opens where it opens on a first start.
+TEST_P(WindowPlacesTest, AnUnreadableEntryLeavesTheDefaults) {
+    const QByteArray name = QByteArray("\n") + GetParam().name;
     WriteFile(PlacesFile(), "");
     const QPoint beside = Opened(*Start())->pos();
-    for (const QByteArray& content : contents) {
-        WriteFile(PlacesFile(), content);
-        const auto board = Start();
-        EXPECT_EQ(Extra(*board), nullptr) << content.toStdString();
-        EXPECT_EQ(Opened(*board)->pos(), beside) << content.toStdString();
-    }
+    WriteFile(PlacesFile(), "[windows]" + name + "\\open=1x" + name + "\\place=@Rect(a b c d)" +
+                                name + "\\geometry=@ByteArray(not a geometry)\n");
+    const auto board = Start();
+    EXPECT_EQ(Extra(*board), nullptr);
+    EXPECT_EQ(Opened(*board)->pos(), beside);
 }
 
 // A settings file far past what Velmora writes (300 MiB, sparse, so it costs
