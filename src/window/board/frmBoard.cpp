@@ -135,7 +135,7 @@ void frmBoard::PlaceSpotChips() {
 }
 
 void frmBoard::cmdExit_Click() {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, QStringLiteral("Do you really want to exit?"),
+    QMessageBox box(QMessageBox::NoIcon, kTitle, tr("Do you really want to exit?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() == QMessageBox::Yes) {

@@ -12,6 +12,7 @@
 #include "window/common/ClickLabel.h"
 #include "window/common/MouseButtons.h"
 #include "window/common/Picture.h"
+#include "window/common/TableTexts.h"
 #include "window/common/Twips.h"
 
 #include <QMessageBox>
@@ -101,11 +102,11 @@ void frmBoard::StakeSpot(std::int16_t spot, std::int16_t button) {
     const std::int16_t before = m_state.SpotStake.at(spot);
     std::optional<Refusal> refusal;
     if (!RunGuarded([&] { refusal = UpdateChip(m_state, spot, button); },
-                    QStringLiteral("The chip was not placed."))) {
+                    tr("The chip was not placed."))) {
         return;
     }
     if (refusal) {
-        ShowMessage(QString::fromStdString(RefusalText(*refusal)));
+        ShowMessage(RefusalMessage(*refusal));
         return;
     }
     RedrawSpot(spot);
@@ -128,8 +129,7 @@ bool frmBoard::RunGuarded(const std::function<void()>& change, const QString& no
         change();
         return true;
     } catch (const MoneyOverflow&) {
-        ShowMessage(QStringLiteral("Internal error: an amount of money went out of range. ") +
-                    notDone);
+        ShowMessage(tr("Internal error: an amount of money went out of range. %1").arg(notDone));
         RedrawAllSpots();
         RedrawTotals();
         return false;

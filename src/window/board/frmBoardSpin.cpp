@@ -59,7 +59,7 @@ void frmBoard::StopBall() {
 bool frmBoard::CalcWin() {
     std::optional<Settlement> settled;
     if (!RunGuarded([&] { settled = ::CalcWin(m_state); },
-                    QStringLiteral("This spin was not settled; the stakes stay as they were."))) {
+                    tr("This spin was not settled; the stakes stay as they were."))) {
         emit m_table->spinSettled(false, -1);
         return false;
     }

@@ -20,7 +20,7 @@ const QString kPageName = QStringLiteral("Velmora.html");
 HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Velmora Help"));
+    setWindowTitle(tr("Velmora Help"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setOpenExternalLinks(true);
     resize(520, 445);
@@ -30,7 +30,7 @@ void HelpViewer::showFile(const QString& path) {
     if (QFileInfo::exists(path)) {
         setSource(QUrl::fromLocalFile(path));
     } else {
-        setPlainText(QStringLiteral("Help file not found: ") + QDir::toNativeSeparators(path));
+        setPlainText(tr("Help file not found: %1").arg(QDir::toNativeSeparators(path)));
     }
     show();
     raise();

@@ -15,10 +15,12 @@ Q_LOGGING_CATEGORY(lcVoice, "velmora.voice", QtWarningMsg)
 
 namespace {
 
-const QString kNoVoiceTip =
-    QStringLiteral("No voice: install qt6-speech-speechd-plugin, speech-dispatcher and espeak-ng "
-                   "(sudo apt-get install qt6-speech-speechd-plugin speech-dispatcher espeak-ng), "
-                   "then start Velmora again.");
+QString NoVoiceTip() {
+    return SoundUnit::tr("No voice: install qt6-speech-speechd-plugin, speech-dispatcher and "
+                         "espeak-ng (%1), then start Velmora again.")
+        .arg(QStringLiteral(
+            "sudo apt-get install qt6-speech-speechd-plugin speech-dispatcher espeak-ng"));
+}
 
 int Stored(const StoredSettings& stored, const char* key, int low, int high, int fallback) {
     return SettingInRange(stored.value(QLatin1String(key)).toString().toStdString(), low, high,
@@ -79,9 +81,9 @@ TableAudio& SoundUnit::Player() {
 }
 
 void SoundUnit::CreateActions() {
-    m_actSound = new QAction(QStringLiteral("Sound"), this);
+    m_actSound = new QAction(tr("Sound"), this);
     m_actSound->setObjectName(QStringLiteral("actSound"));
-    m_actVoice = new QAction(QStringLiteral("Croupier's voice"), this);
+    m_actVoice = new QAction(tr("Croupier's voice"), this);
     m_actVoice->setObjectName(QStringLiteral("actVoice"));
     for (QAction* action : {m_actSound, m_actVoice}) {
         action->setCheckable(true);
@@ -104,7 +106,7 @@ void SoundUnit::CreateActions() {
             m_dlgSettings->Show(m_settings, m_voices);
         }
     });
-    m_actConfigure = new QAction(QStringLiteral("Configure Velmora..."), this);
+    m_actConfigure = new QAction(tr("Configure Velmora..."), this);
     m_actConfigure->setObjectName(QStringLiteral("actConfigure"));
     connect(m_actConfigure, &QAction::triggered, this, &SoundUnit::OpenSettings);
 }
@@ -131,8 +133,8 @@ void SoundUnit::Apply(const SoundSettings& settings) {
 void SoundUnit::ShowSpeech(bool speaks, const QStringList& voices) {
     m_speaks = speaks;
     m_voices = voices;
-    m_actVoice->setStatusTip(speaks ? QString() : kNoVoiceTip);
-    m_actVoice->setToolTip(speaks ? m_actVoice->text() : kNoVoiceTip);
+    m_actVoice->setStatusTip(speaks ? QString() : NoVoiceTip());
+    m_actVoice->setToolTip(speaks ? m_actVoice->text() : NoVoiceTip());
     if (m_dlgSettings) {
         m_dlgSettings->Show(m_settings, m_voices);
     }
