@@ -3,9 +3,9 @@
 # a translation, and leaves bare any that did not.
 #   cmake -DIN=velmora_fr.ts -DOUT=velmora_pseudo.ts -P PseudoTranslation.cmake
 file(READ "${IN}" ts)
-# Texts hold no "<" (the .ts escapes it), so a message is source, optional
+# Texts hold no "<" (the .ts escapes it), so a message is its source, any
 # comments, then the translation.
 string(REGEX REPLACE
-       "<source>([^<]*)</source>([ \t\r\n]*(<comment>[^<]*</comment>[ \t\r\n]*)?)<translation[^>]*>[^<]*</translation>"
+       "<source>([^<]*)</source>([ \t\r\n]*((<comment>|<extracomment>)[^<]*</[a-z]*comment>[ \t\r\n]*)*)<translation[^>]*>[^<]*</translation>"
        "<source>\\1</source>\\2<translation>[\\1]</translation>" ts "${ts}")
 file(WRITE "${OUT}" "${ts}")

@@ -258,6 +258,12 @@ Wählen Sie 1 bis 6 oder tippen Sie eine andere Anzahl.</translation>
         <source>Help file not found: %1</source>
         <translation>Hilfedatei nicht gefunden: %1</translation>
     </message>
+    <message>
+        <location line="+21"/>
+        <source>Velmora.html</source>
+        <extracomment>The help page&apos;s file name in this language, as installed: Velmora.&lt;language&gt;.html</extracomment>
+        <translation>Velmora.de.html</translation>
+    </message>
 </context>
 <context>
     <name>LayoutsUnit</name>

@@ -258,6 +258,12 @@ Choisissez 1 à 6 ou tapez un autre nombre.</translation>
         <source>Help file not found: %1</source>
         <translation>Fichier d&apos;aide introuvable : %1</translation>
     </message>
+    <message>
+        <location line="+21"/>
+        <source>Velmora.html</source>
+        <extracomment>The help page&apos;s file name in this language, as installed: Velmora.&lt;language&gt;.html</extracomment>
+        <translation>Velmora.fr.html</translation>
+    </message>
 </context>
 <context>
     <name>LayoutsUnit</name>

@@ -3,9 +3,11 @@
 #include "PlayerPresses.h"
 
 #include "window/common/Language.h"
+#include "window/help/HelpViewer.h"
 #include "window/practice/frmPractice.h"
 
 #include <QLabel>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -16,21 +18,24 @@ struct LanguageRow {
     const char* maximum;  // the refusal of $100 at the $1 table
     const char* forecast; // Neighbours of 26, 2 either side, with the $25 chip
     const char* verdict;  // a button pressed where the bet was to be built by hand
+    const char* help;     // the page Help opens where only English and French lie
 };
 
 const LanguageRow kLanguages[] = {
     {"English", "en_US", "Grande", "Maximum bet allowed is  25",
      "Neighbours of 26, 2 either side\n"
      "straight 26, straight 0, straight 3, straight 32, straight 35\n5 chips of $25: $125",
-     "Wrong: this bet is to be built by hand, chip by chip, not with its button"},
+     "Wrong: this bet is to be built by hand, chip by chip, not with its button", "Velmora.html"},
     {"French", "fr_FR", "V. zéro", "Mise maximale autorisée : 25",
      "Voisins de 26, 2 de chaque côté\n"
      "plein 26, plein 0, plein 3, plein 32, plein 35\n5 jetons de $25 : $125",
-     "Faux : cette mise se construit à la main, jeton par jeton, pas avec son bouton"},
+     "Faux : cette mise se construit à la main, jeton par jeton, pas avec son bouton",
+     "Velmora.fr.html"},
     {"German", "de_DE", "V. Zéro", "Höchsteinsatz: 25",
      "Nachbarn von 26, 2 auf jeder Seite\n"
      "Plein 26, Plein 0, Plein 3, Plein 32, Plein 35\n5 Jetons zu $25: $125",
-     "Falsch: Dieser Satz wird von Hand gelegt, Jeton für Jeton, nicht mit seiner Taste"},
+     "Falsch: Dieser Satz wird von Hand gelegt, Jeton für Jeton, nicht mit seiner Taste",
+     "Velmora.html"},
 };
 
 // Installed before the table is made, as main() does, so its captions are translated.
@@ -107,6 +112,14 @@ TEST_P(TranslatedTableTest, ADrillsVerdictSpeaksTheTablesLanguage) {
     EXPECT_EQ(window->findChild<QLabel*>("lblVerdict")->text(),
               QString::fromUtf8(GetParam().verdict));
     window->close();
+}
+
+TEST_P(TranslatedTableTest, HelpOpensThePageInTheTablesLanguageElseTheEnglishOne) {
+    const QTemporaryDir folder;
+    for (const char* page : {"Velmora.html", "Velmora.fr.html"}) {
+        WriteFile(folder.filePath(QLatin1String(page)), "<html></html>");
+    }
+    EXPECT_EQ(HelpViewer::FindPage(folder.path()), folder.filePath(QLatin1String(GetParam().help)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedTableTest, ::testing::ValuesIn(kLanguages),
