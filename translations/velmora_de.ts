@@ -161,6 +161,269 @@ Wählen Sie 1 bis 6 oder tippen Sie eine andere Anzahl.</translation>
     </message>
 </context>
 <context>
+    <name>CroupierCall</name>
+    <message>
+        <location filename="../src/window/common/TableTexts.cpp" line="+129"/>
+        <source>No more bets</source>
+        <translation>Nichts geht mehr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, red, odd, low</source>
+        <translation>%1, rot, ungerade, manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, red, odd, high</source>
+        <translation>%1, rot, ungerade, passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, red, even, low</source>
+        <translation>%1, rot, gerade, manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, red, even, high</source>
+        <translation>%1, rot, gerade, passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black, odd, low</source>
+        <translation>%1, schwarz, ungerade, manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black, odd, high</source>
+        <translation>%1, schwarz, ungerade, passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black, even, low</source>
+        <translation>%1, schwarz, gerade, manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black, even, high</source>
+        <translation>%1, schwarz, gerade, passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, and %2</source>
+        <translation>%1, und %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 by %2</source>
+        <translation>%1 zu %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 and the neighbours</source>
+        <translation>%1 mit Nachbarn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 and 1 neighbour</source>
+        <translation>%1 und ein Nachbar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 and %2 neighbours</source>
+        <translation>%1 und %2 Nachbarn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finale %1</source>
+        <translation>Finale %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zero</source>
+        <translation>Null</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One</source>
+        <translation>Eins</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eleven</source>
+        <translation>Elf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twelve</source>
+        <translation>Zwölf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirteen</source>
+        <translation>Dreizehn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fourteen</source>
+        <translation>Vierzehn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fifteen</source>
+        <translation>Fünfzehn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sixteen</source>
+        <translation>Sechzehn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seventeen</source>
+        <translation>Siebzehn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eighteen</source>
+        <translation>Achtzehn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nineteen</source>
+        <translation>Neunzehn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty</source>
+        <translation>Zwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-one</source>
+        <translation>Einundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-two</source>
+        <translation>Zweiundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-three</source>
+        <translation>Dreiundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-four</source>
+        <translation>Vierundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-five</source>
+        <translation>Fünfundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-six</source>
+        <translation>Sechsundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-seven</source>
+        <translation>Siebenundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-eight</source>
+        <translation>Achtundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-nine</source>
+        <translation>Neunundzwanzig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty</source>
+        <translation>Dreißig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-one</source>
+        <translation>Einunddreißig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-two</source>
+        <translation>Zweiunddreißig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-three</source>
+        <translation>Dreiunddreißig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-four</source>
+        <translation>Vierunddreißig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-five</source>
+        <translation>Fünfunddreißig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-six</source>
+        <translation>Sechsunddreißig</translation>
+    </message>
+</context>
+<context>
     <name>DataStore</name>
     <message>
         <location filename="../src/window/common/DataStore.cpp" line="+87"/>
@@ -350,12 +613,18 @@ Wählen Sie 1 bis 6 oder tippen Sie eine andere Anzahl.</translation>
 <context>
     <name>SoundUnit</name>
     <message>
-        <location filename="../src/window/sound/SoundUnit.cpp" line="+19"/>
+        <location filename="../src/window/sound/SoundUnit.cpp" line="+20"/>
         <source>No voice: install qt6-speech-speechd-plugin, speech-dispatcher and espeak-ng (%1), then start Velmora again.</source>
         <translation>Keine Stimme: Installieren Sie qt6-speech-speechd-plugin, speech-dispatcher und espeak-ng (%1) und starten Sie Velmora neu.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+9"/>
+        <source>en</source>
+        <extracomment>This translation&apos;s language code, for the croupier&apos;s voice: fr, de</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>Sound</source>
         <translation>Ton</translation>
     </message>
@@ -386,7 +655,7 @@ Wählen Sie 1 bis 6 oder tippen Sie eine andere Anzahl.</translation>
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../src/window/common/TableTexts.cpp" line="+18"/>
+        <location filename="../src/window/common/TableTexts.cpp" line="-162"/>
         <source>Bets must be in multiples of %1</source>
         <translation>Einsätze nur in Vielfachen von%1</translation>
     </message>

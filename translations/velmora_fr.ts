@@ -161,6 +161,269 @@ Choisissez 1 à 6 ou tapez un autre nombre.</translation>
     </message>
 </context>
 <context>
+    <name>CroupierCall</name>
+    <message>
+        <location filename="../src/window/common/TableTexts.cpp" line="+129"/>
+        <source>No more bets</source>
+        <translation>Rien ne va plus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, red, odd, low</source>
+        <translation>%1, rouge, impair et manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, red, odd, high</source>
+        <translation>%1, rouge, impair et passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, red, even, low</source>
+        <translation>%1, rouge, pair et manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, red, even, high</source>
+        <translation>%1, rouge, pair et passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black, odd, low</source>
+        <translation>%1, noir, impair et manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black, odd, high</source>
+        <translation>%1, noir, impair et passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black, even, low</source>
+        <translation>%1, noir, pair et manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black, even, high</source>
+        <translation>%1, noir, pair et passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, and %2</source>
+        <translation>%1, et %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 by %2</source>
+        <translation>%1 par %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 and the neighbours</source>
+        <translation>%1 et les voisins</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 and 1 neighbour</source>
+        <translation>%1 et un voisin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 and %2 neighbours</source>
+        <translation>%1 et %2 voisins</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finale %1</source>
+        <translation>Finale %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zero</source>
+        <translation>Zéro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One</source>
+        <translation>Un</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Two</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Three</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Four</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Five</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Six</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seven</source>
+        <translation>Sept</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eight</source>
+        <translation>Huit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nine</source>
+        <translation>Neuf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ten</source>
+        <translation>Dix</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eleven</source>
+        <translation>Onze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twelve</source>
+        <translation>Douze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirteen</source>
+        <translation>Treize</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fourteen</source>
+        <translation>Quatorze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fifteen</source>
+        <translation>Quinze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sixteen</source>
+        <translation>Seize</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seventeen</source>
+        <translation>Dix-sept</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eighteen</source>
+        <translation>Dix-huit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nineteen</source>
+        <translation>Dix-neuf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty</source>
+        <translation>Vingt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-one</source>
+        <translation>Vingt et un</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-two</source>
+        <translation>Vingt-deux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-three</source>
+        <translation>Vingt-trois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-four</source>
+        <translation>Vingt-quatre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-five</source>
+        <translation>Vingt-cinq</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-six</source>
+        <translation>Vingt-six</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-seven</source>
+        <translation>Vingt-sept</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-eight</source>
+        <translation>Vingt-huit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Twenty-nine</source>
+        <translation>Vingt-neuf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty</source>
+        <translation>Trente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-one</source>
+        <translation>Trente et un</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-two</source>
+        <translation>Trente-deux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-three</source>
+        <translation>Trente-trois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-four</source>
+        <translation>Trente-quatre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-five</source>
+        <translation>Trente-cinq</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thirty-six</source>
+        <translation>Trente-six</translation>
+    </message>
+</context>
+<context>
     <name>DataStore</name>
     <message>
         <location filename="../src/window/common/DataStore.cpp" line="+87"/>
@@ -350,12 +613,18 @@ Choisissez 1 à 6 ou tapez un autre nombre.</translation>
 <context>
     <name>SoundUnit</name>
     <message>
-        <location filename="../src/window/sound/SoundUnit.cpp" line="+19"/>
+        <location filename="../src/window/sound/SoundUnit.cpp" line="+20"/>
         <source>No voice: install qt6-speech-speechd-plugin, speech-dispatcher and espeak-ng (%1), then start Velmora again.</source>
         <translation>Aucune voix : installez qt6-speech-speechd-plugin, speech-dispatcher et espeak-ng (%1), puis relancez Velmora.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+9"/>
+        <source>en</source>
+        <extracomment>This translation&apos;s language code, for the croupier&apos;s voice: fr, de</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>Sound</source>
         <translation>Son</translation>
     </message>
@@ -386,7 +655,7 @@ Choisissez 1 à 6 ou tapez un autre nombre.</translation>
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../src/window/common/TableTexts.cpp" line="+18"/>
+        <location filename="../src/window/common/TableTexts.cpp" line="-162"/>
         <source>Bets must be in multiples of %1</source>
         <translation>Les mises doivent être des multiples de%1</translation>
     </message>

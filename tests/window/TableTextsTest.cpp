@@ -6,7 +6,9 @@
 #include "betting/PressForecast.h"
 #include "core/TestTable.h"
 #include "practice/DrillCheck.h"
+#include "practice/HearTask.h"
 #include "practice/PaySum.h"
+#include "wheel/CroupierCall.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,23 @@ std::vector<std::string> Drills() {
         }
     }
     return texts;
+}
+
+TEST(TableTextsTest, EveryCallOfTheCroupierComesBackUnchangedInEnglish) {
+    std::vector<std::string> calls = {std::string(kNoMoreBets)};
+    for (int number = 0; number < kNumberCount; ++number) {
+        calls.push_back(ResultCall(number));
+    }
+    const GameState table = StartedTable();
+    std::mt19937 random(11);
+    for (int level = 1; level <= 4; ++level) {
+        for (int i = 0; i < 10; ++i) {
+            calls.push_back(DrawHearTask(table, level, random).sentence);
+        }
+    }
+    for (const std::string& call : calls) {
+        EXPECT_EQ(SpokenText(call).toStdString(), call);
+    }
 }
 
 TEST(TableTextsTest, EveryRulesTextComesBackUnchangedInEnglish) {

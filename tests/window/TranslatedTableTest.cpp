@@ -2,7 +2,9 @@
 // in their controls at every zoom, and what a player reads in each language.
 #include "PlayerPresses.h"
 
+#include "wheel/CroupierCall.h"
 #include "window/common/Language.h"
+#include "window/common/TableTexts.h"
 #include "window/help/HelpViewer.h"
 #include "window/practice/frmPractice.h"
 
@@ -19,23 +21,25 @@ struct LanguageRow {
     const char* forecast; // Neighbours of 26, 2 either side, with the $25 chip
     const char* verdict;  // a button pressed where the bet was to be built by hand
     const char* help;     // the page Help opens where only English and French lie
+    const char* call;     // the croupier's call of 17
 };
 
 const LanguageRow kLanguages[] = {
     {"English", "en_US", "Grande", "Maximum bet allowed is  25",
      "Neighbours of 26, 2 either side\n"
      "straight 26, straight 0, straight 3, straight 32, straight 35\n5 chips of $25: $125",
-     "Wrong: this bet is to be built by hand, chip by chip, not with its button", "Velmora.html"},
+     "Wrong: this bet is to be built by hand, chip by chip, not with its button", "Velmora.html",
+     "Seventeen, black, odd, low"},
     {"French", "fr_FR", "V. zéro", "Mise maximale autorisée : 25",
      "Voisins de 26, 2 de chaque côté\n"
      "plein 26, plein 0, plein 3, plein 32, plein 35\n5 jetons de $25 : $125",
      "Faux : cette mise se construit à la main, jeton par jeton, pas avec son bouton",
-     "Velmora.fr.html"},
+     "Velmora.fr.html", "Dix-sept, noir, impair et manque"},
     {"German", "de_DE", "V. Zéro", "Höchsteinsatz: 25",
      "Nachbarn von 26, 2 auf jeder Seite\n"
      "Plein 26, Plein 0, Plein 3, Plein 32, Plein 35\n5 Jetons zu $25: $125",
      "Falsch: Dieser Satz wird von Hand gelegt, Jeton für Jeton, nicht mit seiner Taste",
-     "Velmora.html"},
+     "Velmora.html", "Siebzehn, schwarz, ungerade, manque"},
 };
 
 // Installed before the table is made, as main() does, so its captions are translated.
@@ -120,6 +124,10 @@ TEST_P(TranslatedTableTest, HelpOpensThePageInTheTablesLanguageElseTheEnglishOne
         WriteFile(folder.filePath(QLatin1String(page)), "<html></html>");
     }
     EXPECT_EQ(HelpViewer::FindPage(folder.path()), folder.filePath(QLatin1String(GetParam().help)));
+}
+
+TEST_P(TranslatedTableTest, TheCroupierCallsTheResultInTheTablesLanguage) {
+    EXPECT_EQ(SpokenText(ResultCall(17)), QString::fromUtf8(GetParam().call));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedTableTest, ::testing::ValuesIn(kLanguages),

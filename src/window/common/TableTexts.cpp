@@ -123,28 +123,101 @@ constexpr const char* kShapes[] = {
     QT_TRANSLATE_NOOP("TableTexts", "Paroli"),
 };
 
+// What the croupier says: the result, "No more bets" and Hear it's calls,
+// whose parts are the table's words above.
+constexpr const char* kCalls[] = {
+    QT_TRANSLATE_NOOP("CroupierCall", "No more bets"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, red, odd, low"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, red, odd, high"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, red, even, low"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, red, even, high"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, black, odd, low"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, black, odd, high"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, black, even, low"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, black, even, high"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1, and %2"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1 by %2"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1 and the neighbours"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1 and 1 neighbour"),
+    QT_TRANSLATE_NOOP("CroupierCall", "%1 and %2 neighbours"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Finale %1"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Zero"),
+    QT_TRANSLATE_NOOP("CroupierCall", "One"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Two"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Three"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Four"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Five"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Six"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Seven"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Eight"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Nine"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Ten"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Eleven"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twelve"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Thirteen"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Fourteen"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Fifteen"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Sixteen"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Seventeen"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Eighteen"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Nineteen"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-one"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-two"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-three"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-four"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-five"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-six"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-seven"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-eight"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Twenty-nine"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Thirty"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Thirty-one"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Thirty-two"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Thirty-three"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Thirty-four"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Thirty-five"),
+    QT_TRANSLATE_NOOP("CroupierCall", "Thirty-six"),
+};
+
 struct Shape {
+    const char* context;
     const char* source;
     QRegularExpression pattern;
     qsizetype literal; // characters that are not placeholders: the more, the more specific
 };
 
-// Each shape as a pattern over a whole line; the most specific is tried first,
-// so "%1 of %2: %3" gets a forecast's cost line before "%1 of %2" does.
-const std::vector<Shape>& Shapes() {
-    static const std::vector<Shape> shapes = [] {
-        static const QRegularExpression placeholder(QStringLiteral("\\\\%\\d"));
-        std::vector<Shape> list;
-        for (const char* source : kShapes) {
-            QString pattern = QRegularExpression::escape(QString::fromUtf8(source));
-            const qsizetype places = pattern.count(placeholder);
-            pattern.replace(placeholder, QStringLiteral("(.+?)"));
-            list.push_back({source,
-                            QRegularExpression(QRegularExpression::anchoredPattern(pattern)),
-                            qsizetype(qstrlen(source)) - 2 * places});
-        }
-        std::stable_sort(list.begin(), list.end(),
-                         [](const Shape& a, const Shape& b) { return a.literal > b.literal; });
+using Shapes = std::vector<Shape>;
+
+void AddShapes(Shapes& list, const char* context, const auto& sources) {
+    static const QRegularExpression placeholder(QStringLiteral("\\\\%\\d"));
+    for (const char* source : sources) {
+        QString pattern = QRegularExpression::escape(QString::fromUtf8(source));
+        const qsizetype places = pattern.count(placeholder);
+        pattern.replace(placeholder, QStringLiteral("(.+?)"));
+        list.push_back({context, source,
+                        QRegularExpression(QRegularExpression::anchoredPattern(pattern)),
+                        qsizetype(qstrlen(source)) - 2 * places});
+    }
+    // The most specific first, so "%1 of %2: %3" gets a forecast's cost line before "%1 of %2".
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Shape& a, const Shape& b) { return a.literal > b.literal; });
+}
+
+const Shapes& TextShapes() {
+    static const Shapes shapes = [] {
+        Shapes list;
+        AddShapes(list, "TableTexts", kShapes);
+        return list;
+    }();
+    return shapes;
+}
+
+const Shapes& CallShapes() {
+    static const Shapes shapes = [] {
+        Shapes list;
+        AddShapes(list, "CroupierCall", kCalls); // first: its "Zero" is the number's
+        AddShapes(list, "TableTexts", kShapes);
         return list;
     }();
     return shapes;
@@ -165,42 +238,42 @@ QString Fill(const QString& format, const QStringList& parts) {
     return text;
 }
 
-QString TranslateLine(const QString& line);
+QString TranslateLine(const Shapes& shapes, const QString& line);
 
 // "split 5/8, corner 1/2/4/5": each item on its own; commas in brackets stay.
-QString TranslateList(const QString& line) {
+QString TranslateList(const Shapes& shapes, const QString& line) {
     QStringList items;
     int depth = 0;
     qsizetype start = 0;
     for (qsizetype i = 0; i + 1 < line.size(); ++i) {
         depth += line.at(i) == u'(' ? 1 : line.at(i) == u')' ? -1 : 0;
         if (depth == 0 && line.at(i) == u',' && line.at(i + 1) == u' ') {
-            items.append(TranslateLine(line.mid(start, i - start)));
+            items.append(TranslateLine(shapes, line.mid(start, i - start)));
             start = i + 2;
         }
     }
     if (items.isEmpty()) {
         return line;
     }
-    items.append(TranslateLine(line.mid(start)));
+    items.append(TranslateLine(shapes, line.mid(start)));
     return items.join(QStringLiteral(", "));
 }
 
-QString TranslateLine(const QString& line) {
-    for (const Shape& shape : Shapes()) {
+QString TranslateLine(const Shapes& shapes, const QString& line) {
+    for (const Shape& shape : shapes) {
         const QRegularExpressionMatch match = shape.pattern.match(line);
         if (match.hasMatch()) {
             QStringList parts;
             for (int i = 1; i <= match.lastCapturedIndex(); ++i) {
-                parts.append(TranslateLine(match.captured(i)));
+                parts.append(TranslateLine(shapes, match.captured(i)));
             }
-            return Fill(QCoreApplication::translate("TableTexts", shape.source), parts);
+            return Fill(QCoreApplication::translate(shape.context, shape.source), parts);
         }
     }
     if (line.endsWith(u',')) { // a chip list carried on to the next line
-        return TranslateLine(line.chopped(1)) + u',';
+        return TranslateLine(shapes, line.chopped(1)) + u',';
     }
-    return TranslateList(line);
+    return TranslateList(shapes, line);
 }
 
 } // namespace
@@ -212,11 +285,15 @@ QString RefusalMessage(const Refusal& refusal) {
 QString TableText(const QString& english) {
     QStringList lines = english.split(u'\n');
     for (QString& line : lines) {
-        line = TranslateLine(line);
+        line = TranslateLine(TextShapes(), line);
     }
     return lines.join(u'\n');
 }
 
 QString TableText(const std::string& english) {
     return TableText(QString::fromStdString(english));
+}
+
+QString SpokenText(const std::string& english) {
+    return TranslateLine(CallShapes(), QString::fromStdString(english));
 }

@@ -17,3 +17,7 @@ QString RefusalMessage(const Refusal& refusal);
 // Any text of the rules, line by line: a forecast, a verdict, a task, a tip.
 QString TableText(const std::string& english);
 QString TableText(const QString& english);
+
+// What the croupier says, in the table's language: "Seventeen, black, odd,
+// low" is "Dix-sept, noir, impair et manque" in French.
+QString SpokenText(const std::string& english);

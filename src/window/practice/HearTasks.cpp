@@ -27,9 +27,9 @@ void DrillsUnit::NewHearTask(int level) {
     run.voiced = true;
     m_window->ShowTask(Listen()); // starts the task's clock, and so the stream
     if (!stream) {
-        SayCall(QString::fromStdString(task.sentence));
+        SayCall(SpokenText(task.sentence));
         if (!run.voiced) {
-            m_window->ShowTaskText(QString::fromStdString(task.sentence));
+            m_window->ShowTaskText(SpokenText(task.sentence));
             m_window->ShowVerdict(NoVoice());
         }
     }
@@ -47,11 +47,11 @@ void DrillsUnit::Repeat() {
     }
     const HearTask& task = *m_run->hear;
     if (!HearLevelRules(m_window->level()).stream) {
-        SayCall(QString::fromStdString(task.sentence));
+        SayCall(SpokenText(task.sentence));
         return;
     }
     const std::size_t calls = std::min(m_run->spoken, task.texts.size());
-    SayCall(QString::fromStdString(
+    SayCall(SpokenText(
         CallSentence({task.texts.begin(), task.texts.begin() + static_cast<long>(calls)})));
 }
 
@@ -66,9 +66,9 @@ void DrillsUnit::StreamTick() {
     const auto steps = StreamSchedule(*run.hear);
     while (run.spoken < steps.size() && steps.at(run.spoken).atMs <= elapsed) {
         const StreamStep& step = steps.at(run.spoken++);
-        SayCall(QString::fromStdString(step.sentence));
+        SayCall(SpokenText(step.sentence));
         if (!run.voiced && !step.noMoreBets) {
-            m_window->ShowTaskText(QString::fromStdString(
+            m_window->ShowTaskText(SpokenText(
                 CallSentence({run.hear->texts.begin(),
                               run.hear->texts.begin() + static_cast<long>(run.spoken)})));
             m_window->ShowVerdict(NoVoice());

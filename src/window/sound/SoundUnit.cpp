@@ -4,6 +4,7 @@
 #include "window/common/AfterFirstFrame.h"
 #include "window/common/SettingsFile.h"
 #include "window/common/Table.h"
+#include "window/common/TableTexts.h"
 #include "window/sound/dlgSettings.h"
 
 #include <QAction>
@@ -20,6 +21,16 @@ QString NoVoiceTip() {
                          "espeak-ng (%1), then start Velmora again.")
         .arg(QStringLiteral(
             "sudo apt-get install qt6-speech-speechd-plugin speech-dispatcher espeak-ng"));
+}
+
+// The croupier speaks the table's language where the service has a voice for it.
+VoiceChoice InTableLanguage(VoiceChoice choice) {
+    //: This translation's language code, for the croupier's voice: fr, de
+    const QString language = SoundUnit::tr("en");
+    if (language != QLatin1String("en")) {
+        choice.language = language;
+    }
+    return choice;
 }
 
 int Stored(const StoredSettings& stored, const char* key, int low, int high, int fallback) {
@@ -167,9 +178,9 @@ void SoundUnit::Say(const std::string& sentence, PlayPace pace) {
     if (!m_settings.voice || !HeardAt(pace).voice) {
         return;
     }
-    const QString text = QString::fromStdString(sentence);
+    const QString text = SpokenText(sentence);
     qCInfo(lcVoice).noquote() << text;
-    Player().Say(text, m_settings.voiceChoice);
+    Player().Say(text, InTableLanguage(m_settings.voiceChoice));
 }
 
 // Logged as asked, as every sentence is, whether or not a service speaks it.
@@ -182,7 +193,7 @@ bool SoundUnit::SpeakCall(const QString& sentence) {
     if (!m_speaks) {
         return false;
     }
-    m_player->Say(sentence, m_settings.voiceChoice);
+    m_player->Say(sentence, InTableLanguage(m_settings.voiceChoice));
     return true;
 }
 
