@@ -20,6 +20,39 @@
     </message>
 </context>
 <context>
+    <name>Artwork</name>
+    <message>
+        <location filename="../src/window/common/Artwork.cpp" line="+16"/>
+        <source>1st 12</source>
+        <translation>P12</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2nd 12</source>
+        <translation>M12</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3rd 12</source>
+        <translation>D12</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EVEN</source>
+        <translation>PAIR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ODD</source>
+        <translation>IMPAIR</translation>
+    </message>
+    <message>
+        <location filename="../src/window/common/BoardArtwork.cpp" line="+108"/>
+        <source>2 to 1</source>
+        <translation>2 zu 1</translation>
+    </message>
+</context>
+<context>
     <name>AutoplayUnit</name>
     <message>
         <location filename="../src/window/autoplay/AutoplayUnit.cpp" line="+19"/>
