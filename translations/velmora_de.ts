@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>ActionRow</name>
-    <message>
-        <location filename="../src/window/board/frmBoardActions.cpp" line="+65"/>
-        <source>The rebet stopped there.</source>
-        <translation>Das Nachsetzen endete hier.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Clearing stopped there.</source>
-        <translation>Das Abräumen endete hier.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The double stopped there.</source>
-        <translation>Das Verdoppeln endete hier.</translation>
-    </message>
-</context>
-<context>
     <name>Artwork</name>
     <message>
         <location filename="../src/window/common/Artwork.cpp" line="+16"/>
@@ -1473,12 +1455,12 @@ Wählen Sie 1 bis 6 oder tippen Sie eine andere Anzahl.</translation>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/window/board/frmBoard.cpp" line="+138"/>
+        <location filename="../src/window/board/frmBoard.cpp" line="+142"/>
         <source>Do you really want to exit?</source>
         <translation>Wollen Sie wirklich aufhören?</translation>
     </message>
     <message>
-        <location filename="../src/window/board/frmBoardActions.cpp" line="-34"/>
+        <location filename="../src/window/board/frmBoardActions.cpp" line="+37"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
@@ -1508,12 +1490,27 @@ Wählen Sie 1 bis 6 oder tippen Sie eine andere Anzahl.</translation>
         <translation>S&amp;tatistik</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The rebet stopped there.</source>
+        <translation>Das Nachsetzen endete hier.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Clearing stopped there.</source>
+        <translation>Das Abräumen endete hier.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The double stopped there.</source>
+        <translation>Das Verdoppeln endete hier.</translation>
+    </message>
+    <message>
         <location filename="../src/window/board/frmBoardAnnounced.cpp" line="+89"/>
         <source>The press stopped there.</source>
         <translation>Die Ansage endete hier.</translation>
     </message>
     <message>
-        <location filename="../src/window/board/frmBoardBetting.cpp" line="+105"/>
+        <location filename="../src/window/board/frmBoardBetting.cpp" line="+106"/>
         <source>The chip was not placed.</source>
         <translation>Der Jeton wurde nicht gesetzt.</translation>
     </message>
@@ -1523,7 +1520,7 @@ Wählen Sie 1 bis 6 oder tippen Sie eine andere Anzahl.</translation>
         <translation>Interner Fehler: Ein Geldbetrag lag außerhalb des Bereichs. %1</translation>
     </message>
     <message>
-        <location filename="../src/window/board/frmBoardSpin.cpp" line="+62"/>
+        <location filename="../src/window/board/frmBoardSpin.cpp" line="+63"/>
         <source>This spin was not settled; the stakes stay as they were.</source>
         <translation>Dieser Coup wurde nicht abgerechnet; die Einsätze bleiben, wie sie waren.</translation>
     </message>

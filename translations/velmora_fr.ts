@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>ActionRow</name>
-    <message>
-        <location filename="../src/window/board/frmBoardActions.cpp" line="+65"/>
-        <source>The rebet stopped there.</source>
-        <translation>La remise s&apos;est arrêtée là.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Clearing stopped there.</source>
-        <translation>L&apos;effacement s&apos;est arrêté là.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The double stopped there.</source>
-        <translation>Le doublement s&apos;est arrêté là.</translation>
-    </message>
-</context>
-<context>
     <name>Artwork</name>
     <message>
         <location filename="../src/window/common/Artwork.cpp" line="+16"/>
@@ -1473,12 +1455,12 @@ Choisissez 1 à 6 ou tapez un autre nombre.</translation>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../src/window/board/frmBoard.cpp" line="+138"/>
+        <location filename="../src/window/board/frmBoard.cpp" line="+142"/>
         <source>Do you really want to exit?</source>
         <translation>Voulez-vous vraiment quitter ?</translation>
     </message>
     <message>
-        <location filename="../src/window/board/frmBoardActions.cpp" line="-34"/>
+        <location filename="../src/window/board/frmBoardActions.cpp" line="+37"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
@@ -1508,12 +1490,27 @@ Choisissez 1 à 6 ou tapez un autre nombre.</translation>
         <translation>S&amp;tatistiques</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The rebet stopped there.</source>
+        <translation>La remise s&apos;est arrêtée là.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Clearing stopped there.</source>
+        <translation>L&apos;effacement s&apos;est arrêté là.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The double stopped there.</source>
+        <translation>Le doublement s&apos;est arrêté là.</translation>
+    </message>
+    <message>
         <location filename="../src/window/board/frmBoardAnnounced.cpp" line="+89"/>
         <source>The press stopped there.</source>
         <translation>L&apos;annonce s&apos;est arrêtée là.</translation>
     </message>
     <message>
-        <location filename="../src/window/board/frmBoardBetting.cpp" line="+105"/>
+        <location filename="../src/window/board/frmBoardBetting.cpp" line="+106"/>
         <source>The chip was not placed.</source>
         <translation>Le jeton n&apos;a pas été posé.</translation>
     </message>
@@ -1523,7 +1520,7 @@ Choisissez 1 à 6 ou tapez un autre nombre.</translation>
         <translation>Erreur interne : une somme est sortie des limites. %1</translation>
     </message>
     <message>
-        <location filename="../src/window/board/frmBoardSpin.cpp" line="+62"/>
+        <location filename="../src/window/board/frmBoardSpin.cpp" line="+63"/>
         <source>This spin was not settled; the stakes stay as they were.</source>
         <translation>Ce coup n&apos;a pas été réglé ; les mises restent telles quelles.</translation>
     </message>

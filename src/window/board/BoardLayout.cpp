@@ -25,14 +25,14 @@ ControlRow Hidden(ControlRow row) {
 }
 
 ControlRow Area(const char* name, TwipRect rect, ArtworkId art = {}) {
-    ControlRow row = Row(name, ControlKind::Picture, rect);
+    ControlRow row = Row(QLatin1String(name), ControlKind::Picture, rect);
     row.art = art;
     return row;
 }
 
 // The wheel and the ball answer nothing: presses go through to what lies beneath.
 ControlRow Backdrop(const char* name, TwipRect rect, ArtworkKind art) {
-    ControlRow row = Row(name, ControlKind::Backdrop, rect);
+    ControlRow row = Row(QLatin1String(name), ControlKind::Backdrop, rect);
     row.art = {art};
     return row;
 }
@@ -40,7 +40,7 @@ ControlRow Backdrop(const char* name, TwipRect rect, ArtworkKind art) {
 ControlRow Caption(const QString& name, ControlKind kind, TwipRect rect, const char* caption,
                    TextAlign align, FontRole font, QRgb text) {
     ControlRow row = Row(name, kind, rect);
-    row.caption = caption;
+    row.caption = QString::fromUtf8(caption);
     row.align = align;
     row.font = font;
     row.text = text;
@@ -49,17 +49,17 @@ ControlRow Caption(const QString& name, ControlKind kind, TwipRect rect, const c
 
 ControlRow Label(const char* name, const char* caption, TwipRect rect, TextAlign align,
                  FontRole font = FontRole::Window) {
-    return Caption(name, ControlKind::Label, rect, caption, align, font, kWhite);
+    return Caption(QLatin1String(name), ControlKind::Label, rect, caption, align, font, kWhite);
 }
 
 ControlRow TableChoice(const char* name, const char* caption, TwipRect rect, QRgb text) {
-    return Caption(name, ControlKind::ClickLabel, rect, caption, TextAlign::Right, FontRole::Window,
-                   text);
+    return Caption(QLatin1String(name), ControlKind::ClickLabel, rect, caption, TextAlign::Right,
+                   FontRole::Window, text);
 }
 
 ControlRow Button(const char* name, const char* caption, int left, int top,
                   FontRole font = FontRole::SmallButton, int width = 600, int height = 230) {
-    return Caption(name, ControlKind::Button, {left, top, width, height}, caption,
+    return Caption(QLatin1String(name), ControlKind::Button, {left, top, width, height}, caption,
                    TextAlign::Centre, font, kBlack);
 }
 
@@ -71,7 +71,7 @@ ControlRow ResultBox(const QString& name, TwipRect rect, QRgb background) {
 }
 
 ControlRow Combo(const char* name, int top) {
-    ControlRow row = Row(name, ControlKind::ComboBox, {7920, top, 615, 315});
+    ControlRow row = Row(QLatin1String(name), ControlKind::ComboBox, {7920, top, 615, 315});
     row.text = kBlack;
     return row;
 }
@@ -179,9 +179,9 @@ void AddChipSelector(std::vector<ControlRow>& out) {
 }
 
 void AddResultBoxes(std::vector<ControlRow>& out) {
-    out.push_back(ResultBox("txtWinSpin", {5280, 5880, 735, 285}, kTableGreen));
-    out.push_back(ResultBox("txtBetValue", {6480, 5880, 855, 285}, kTableGreen));
-    out.push_back(ResultBox("txtWinTotal", {8400, 5880, 855, 285}, kTableGreen));
+    out.push_back(ResultBox(QStringLiteral("txtWinSpin"), {5280, 5880, 735, 285}, kTableGreen));
+    out.push_back(ResultBox(QStringLiteral("txtBetValue"), {6480, 5880, 855, 285}, kTableGreen));
+    out.push_back(ResultBox(QStringLiteral("txtWinTotal"), {8400, 5880, 855, 285}, kTableGreen));
     for (int i = 0; i < kHistoryCount; ++i) {
         out.push_back(
             ResultBox(ArrayName("txtLastNumber", i), {8880, 120 + 240 * i, 495, 285}, kBlack));

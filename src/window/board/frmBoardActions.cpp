@@ -62,14 +62,15 @@ void frmBoard::CreateActions() {
     connect(m_actions[kUndo], &QAction::triggered, this, &frmBoard::actUndo_Triggered);
     connect(m_actions[kRebet], &QAction::triggered, this, [this] {
         RunLayoutAction([this] { return Rebet(m_state, m_session.lastSpin); },
-                        tr("The rebet stopped there."), true);
+                        frmBoard::tr("The rebet stopped there."), true);
     });
     connect(m_actions[kClear], &QAction::triggered, this, [this] {
-        RunLayoutAction([this] { return ClearStakes(m_state); }, tr("Clearing stopped there."));
+        RunLayoutAction([this] { return ClearStakes(m_state); },
+                        frmBoard::tr("Clearing stopped there."));
     });
     connect(m_actions[kDouble], &QAction::triggered, this, [this] {
-        RunLayoutAction([this] { return DoubleStakes(m_state); }, tr("The double stopped there."),
-                        true);
+        RunLayoutAction([this] { return DoubleStakes(m_state); },
+                        frmBoard::tr("The double stopped there."), true);
     });
     connect(m_actions[kSpin], &QAction::triggered, this, &frmBoard::cmdSpin_Click);
     connect(m_actions[kStatistics], &QAction::triggered, m_statistics, &StatisticsUnit::Show);

@@ -48,7 +48,8 @@ void frmBoard::ConnectBettingHandlers() {
         const auto select = [this, t] { lblTable_Click(static_cast<std::int16_t>(t)); };
         connect(m_lblTable.at(t), &ClickLabel::clicked, this, select);
     }
-    connect(Control<Picture>("imgBoard"), &Picture::pressed, this, &frmBoard::imgBoard_MouseDown);
+    connect(Control<Picture>(QStringLiteral("imgBoard")), &Picture::pressed, this,
+            &frmBoard::imgBoard_MouseDown);
     for (const OutsideArea& area : kOutsideAreas) {
         const auto onArea = [this, spot = area.spot](Qt::MouseButton button) {
             OutsideArea_MouseDown(spot, button);

@@ -16,7 +16,8 @@
 
 void frmBoard::ConnectSpin() {
     m_inputBlocker = new InputBlocker(this);
-    connect(Control<QPushButton>("cmdSpin"), &QPushButton::clicked, this, &frmBoard::cmdSpin_Click);
+    connect(Control<QPushButton>(QStringLiteral("cmdSpin")), &QPushButton::clicked, this,
+            &frmBoard::cmdSpin_Click);
     connect(m_tmrDelay, &QTimer::timeout, this, &frmBoard::tmrDelay_Timer);
 }
 

@@ -101,7 +101,8 @@ void frmRacetrack::AddSectors() {
         }
         const QColor fill = QColor(kTableGreen).darker(zero ? 150 : 125);
         auto* cell = new TrackCell(this, shape, fill, TableText(AnnouncedBetName(bet)), captions);
-        const QString names[] = {"rtTier", "rtOrphns", "rtGrande", "rtZero"};
+        const QString names[] = {QStringLiteral("rtTier"), QStringLiteral("rtOrphns"),
+                                 QStringLiteral("rtGrande"), QStringLiteral("rtZero")};
         cell->setObjectName(names[i]);
         Bind(kPocketCount + static_cast<int>(i), cell);
     }
