@@ -24,18 +24,19 @@ set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/src/window/common/Modules.cpp AP
 
 # Debian wants the man page and the changelog compressed, without a time
 # stamp so that builds repeat.
-foreach(page velmora.6 changelog)
+foreach(page velmora.6 velmora.fr.6 velmora.de.6 changelog)
     add_custom_command(OUTPUT ${page}.gz COMMAND gzip -9nc ${VELMORA_DATA}/${page} > ${page}.gz
                        DEPENDS ${VELMORA_DATA}/${page} VERBATIM)
 endforeach()
-add_custom_target(velmora_docs ALL DEPENDS velmora.6.gz changelog.gz)
+add_custom_target(velmora_docs ALL DEPENDS velmora.6.gz velmora.fr.6.gz velmora.de.6.gz
+                                           changelog.gz)
 
 configure_file(${VELMORA_DATA}/${VELMORA_APP_ID}.metainfo.xml.in
                ${VELMORA_APP_ID}.metainfo.xml @ONLY)
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS velmora_charts velmora_audio LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/velmora)
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/help/Velmora.html DESTINATION ${VELMORA_DATA_DIR})
+install(FILES ${VELMORA_HELP_PAGES} DESTINATION ${VELMORA_DATA_DIR})
 install(FILES ${VELMORA_DATA}/${VELMORA_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VELMORA_APP_ID}.metainfo.xml
@@ -47,6 +48,11 @@ foreach(size IN LISTS VELMORA_ICON_SIZES)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# man(1) looks in man/<language>/ for the reader's language.
+foreach(language fr de)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/velmora.${language}.6.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man6 RENAME velmora.6.gz)
+endforeach()
 install(FILES ${VELMORA_DATA}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velmora)
 

@@ -2,6 +2,7 @@
 #include "window/common/AppIcon.h"
 
 #include "window/common/DataStore.h"
+#include "window/common/Language.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     ApplyAppIdentity();
+    InstallTranslations(&app);
     MainWindow window;
     window.show();
     const int status = QApplication::exec();

@@ -5,9 +5,12 @@
 set -euo pipefail
 
 # libqt6opengl6-dev: Qt Charts' CMake package needs Qt6OpenGL's, which Debian 12 ships apart;
-# qt6-declarative-dev likewise for Qt TextToSpeech's (its QmlIntegration).
+# qt6-declarative-dev likewise for Qt TextToSpeech's (its QmlIntegration). The translations
+# need Qt Linguist's lupdate and lrelease (qt6-l10n-tools, with CMake's LinguistTools in
+# qt6-tools-dev) and Qt's own French and German texts for its dialogs (qt6-translations-l10n).
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgtest-dev libgmock-dev libbenchmark-dev
           libqt6opengl6-dev qt6-multimedia-dev qt6-speech-dev qt6-declarative-dev
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           fonts-dejavu-core fonts-liberation xvfb xauth imagemagick
           desktop-file-utils appstream dpkg-dev file)
 # The fuzz targets (tools/fuzz.sh) build with clang and its libFuzzer runtime.

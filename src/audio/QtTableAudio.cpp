@@ -48,6 +48,14 @@ class Speaker final : public QObject {
     void Say(const QString& sentence, const VoiceChoice& choice) {
         m_speech->setVolume(choice.volume / 100.0);
         m_speech->setRate(choice.rate / 100.0);
+        if (choice.voice.isEmpty() && !choice.language.isEmpty()) {
+            for (const QLocale& locale : m_speech->availableLocales()) {
+                if (locale.name().section(u'_', 0, 0) == choice.language) {
+                    m_speech->setLocale(locale);
+                    break;
+                }
+            }
+        }
         for (const QVoice& voice : m_speech->availableVoices()) {
             if (voice.name() == choice.voice) {
                 m_speech->setVoice(voice);

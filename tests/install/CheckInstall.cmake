@@ -7,9 +7,11 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFI
 
 set(id org.velmora.Velmora)
 set(expected bin/velmora lib/velmora/libvelmora_charts.so lib/velmora/libvelmora_audio.so
-             share/velmora/Velmora.html share/applications/${id}.desktop
+             share/velmora/Velmora.html share/velmora/Velmora.fr.html share/velmora/Velmora.de.html
+             share/applications/${id}.desktop
              share/metainfo/${id}.metainfo.xml share/icons/hicolor/scalable/apps/${id}.svg
-             share/man/man6/velmora.6.gz share/doc/velmora/copyright
+             share/man/man6/velmora.6.gz share/man/fr/man6/velmora.6.gz
+             share/man/de/man6/velmora.6.gz share/doc/velmora/copyright
              share/doc/velmora/changelog.gz)
 foreach(size 16 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)

@@ -3,6 +3,7 @@
 #include "wheel/Spin.h"
 #include "window/autoplay/dlgAutoplay.h"
 #include "window/common/Table.h"
+#include "window/common/TableTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,8 +15,12 @@
 
 namespace {
 
-const QString kAutoplayText = QStringLiteral("&Autoplay...");
-const QString kStopText = QStringLiteral("Stop autoplay");
+QString AutoplayText() {
+    return AutoplayUnit::tr("&Autoplay...");
+}
+QString StopText() {
+    return AutoplayUnit::tr("Stop autoplay");
+}
 
 // Lets Escape through to the run while the table's blocker keeps every
 // other key away; it must sit in front of the blocker's filter.
@@ -62,7 +67,7 @@ int PauseAfterSpin(AutoplaySpeed speed) {
 // No key of its own (Escape stops a run), so it need not be one of the
 // table's keyboard actions; the main window lists it by name.
 AutoplayUnit::AutoplayUnit(Table& table)
-    : QObject(&table), m_table(table), m_action(new QAction(kAutoplayText, this)),
+    : QObject(&table), m_table(table), m_action(new QAction(AutoplayText(), this)),
       m_pause(new QTimer(this)) {
     setObjectName(QStringLiteral("autoplayUnit"));
     m_action->setObjectName(QStringLiteral("actAutoplay"));
@@ -91,7 +96,7 @@ void AutoplayUnit::Triggered() {
         return;
     }
     if (!HasStakes(m_table.state().SpotStake)) {
-        m_table.ShowMessage(QStringLiteral("Place a bet on the layout before starting autoplay."));
+        m_table.ShowMessage(tr("Place a bet on the layout before starting autoplay."));
         return;
     }
     dlgAutoplay dialog(m_table.owner(), m_settings, m_speed);
@@ -107,7 +112,7 @@ void AutoplayUnit::Start(const AutoplaySettings& settings, AutoplaySpeed speed) 
     m_lastEnd.reset();
     m_table.SetBallTick(speed == AutoplaySpeed::Fast ? kTickMilliseconds / 4 : kTickMilliseconds);
     m_pause->setInterval(PauseAfterSpin(speed));
-    m_action->setText(kStopText);
+    m_action->setText(StopText());
     Block();
     m_table.setHeld(true);
     NextSpin();
@@ -121,15 +126,15 @@ void AutoplayUnit::NextSpin() {
         return;
     }
     m_table.blockInput(false);
-    const Table::Staked staked = m_table.StakeToMultiple(
-        m_run->base(), m_run->Multiplier(), QStringLiteral("Autoplay stopped before this spin."));
+    const Table::Staked staked = m_table.StakeToMultiple(m_run->base(), m_run->Multiplier(),
+                                                         tr("Autoplay stopped before this spin."));
     if (staked.overflow) {
         m_run->End(AutoplayEnd::Overflow);
     }
     if (staked.refusal) {
         m_run->End(AutoplayEnd::Refused);
         End();
-        m_table.ShowMessage(QString::fromStdString(RefusalText(*staked.refusal)));
+        m_table.ShowMessage(RefusalMessage(*staked.refusal));
         return;
     }
     if (!m_run->running()) {
@@ -137,7 +142,7 @@ void AutoplayUnit::NextSpin() {
         return;
     }
     Block();
-    emit status(QString::fromStdString(m_run->StatusText()));
+    emit status(TableText(m_run->StatusText()));
     const GameState& state = m_table.state();
     m_run->BeforeSpin(std::int64_t{state.Balance} + state.BetTotal);
     m_table.Spin();
@@ -182,7 +187,7 @@ void AutoplayUnit::End() {
         m_lastEnd = m_run->end();
     }
     m_run.reset();
-    m_action->setText(kAutoplayText);
+    m_action->setText(AutoplayText());
     emit status(QString());
     m_table.setHeld(false);
 }

@@ -1,4 +1,5 @@
 #include "window/autoplay/dlgAutoplay.h"
+#include "window/common/TableTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,38 +25,36 @@ template <class T> T* Named(QWidget* parent, const char* name) {
 dlgAutoplay::dlgAutoplay(QWidget* parent, const AutoplaySettings& settings, AutoplaySpeed speed)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgAutoplay"));
-    setWindowTitle(QStringLiteral("Autoplay"));
+    setWindowTitle(tr("Autoplay"));
     auto* form = new QFormLayout(this);
     m_spnSpins = Named<QSpinBox>(this, "spnSpins");
     m_spnSpins->setRange(1, kMaxAutoplaySpins);
     m_spnSpins->setValue(settings.spins);
-    form->addRow(QStringLiteral("Number of spins:"), m_spnSpins);
+    form->addRow(tr("Number of spins:"), m_spnSpins);
     m_cmbProgression = Named<QComboBox>(this, "cmbProgression");
     for (const ProgressionKind kind : kProgressions) {
-        m_cmbProgression->addItem(QString::fromUtf8(
-            ProgressionName(kind).data(), static_cast<int>(ProgressionName(kind).size())));
+        m_cmbProgression->addItem(TableText(std::string(ProgressionName(kind))));
     }
     m_cmbProgression->setCurrentIndex(static_cast<int>(settings.progression));
-    form->addRow(QStringLiteral("Progression:"), m_cmbProgression);
+    form->addRow(tr("Progression:"), m_cmbProgression);
     const StopRules& rules = settings.rules;
-    AddRule("chkStopBelow", "spnStopBelow", QStringLiteral("Stop when the Balance is at or below"),
+    AddRule("chkStopBelow", "spnStopBelow", tr("Stop when the Balance is at or below"),
             rules.balanceAtOrBelow, std::numeric_limits<std::int32_t>::min());
-    AddRule("chkStopAbove", "spnStopAbove", QStringLiteral("Stop when the Balance is at or above"),
+    AddRule("chkStopAbove", "spnStopAbove", tr("Stop when the Balance is at or above"),
             rules.balanceAtOrAbove, std::numeric_limits<std::int32_t>::min());
-    AddRule("chkStopWin", "spnStopWin", QStringLiteral("Stop when the Last Win is at or above"),
+    AddRule("chkStopWin", "spnStopWin", tr("Stop when the Last Win is at or above"),
             rules.lastWinAtOrAbove, 0);
     m_chkStopOnWin = Named<QCheckBox>(this, "chkStopOnWin");
-    m_chkStopOnWin->setText(QStringLiteral("Stop after any won spin"));
+    m_chkStopOnWin->setText(tr("Stop after any won spin"));
     m_chkStopOnWin->setChecked(rules.onWin);
     form->addRow(m_chkStopOnWin);
     m_cmbSpeed = Named<QComboBox>(this, "cmbSpeed");
-    m_cmbSpeed->addItems(
-        {QStringLiteral("Table"), QStringLiteral("Fast"), QStringLiteral("Instant")});
+    m_cmbSpeed->addItems({tr("Table"), tr("Fast"), tr("Instant")});
     m_cmbSpeed->setCurrentIndex(static_cast<int>(speed));
-    form->addRow(QStringLiteral("Speed:"), m_cmbSpeed);
+    form->addRow(tr("Speed:"), m_cmbSpeed);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     auto* start = Named<QPushButton>(this, "cmdStart");
-    start->setText(QStringLiteral("&Start"));
+    start->setText(tr("&Start"));
     start->setDefault(true);
     buttons->addButton(start, QDialogButtonBox::AcceptRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

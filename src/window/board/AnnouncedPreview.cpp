@@ -4,6 +4,7 @@
 #include "betting/PressForecast.h"
 #include "window/common/Picture.h"
 #include "window/common/PreviewMarks.h"
+#include "window/common/TableTexts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,7 +17,7 @@ AnnouncedPreview::AnnouncedPreview(QWidget* board, const GameState& state, const
     : QObject(board), m_state(state), m_board(board), m_buttons(buttons), m_controls(controls) {
     for (const auto& [button, bet] : m_buttons) {
         button->installEventFilter(this);
-        button->setAccessibleName(QString::fromStdString(AnnouncedBetName(bet)));
+        button->setAccessibleName(TableText(AnnouncedBetName(bet)));
         Describe(button, bet);
     }
     // A modal box takes the pointer away without always telling the button.
@@ -67,8 +68,8 @@ PressForecast Forecast(const GameState& state, AnnouncedBet bet, const QComboBox
 } // namespace
 
 void AnnouncedPreview::Describe(QPushButton* button, AnnouncedBet bet) {
-    const QString text = QString::fromStdString(
-        ForecastText(Forecast(m_state, bet, *m_controls.cover, *m_controls.eitherSide)));
+    const QString text =
+        TableText(ForecastText(Forecast(m_state, bet, *m_controls.cover, *m_controls.eitherSide)));
     button->setToolTip(text);
     button->setAccessibleDescription(text);
 }
@@ -97,7 +98,7 @@ void AnnouncedPreview::Refresh() {
     }
     const PressForecast forecast =
         Forecast(m_state, m_bet, *m_controls.cover, *m_controls.eitherSide);
-    const QString text = QString::fromStdString(ForecastText(forecast));
+    const QString text = TableText(ForecastText(forecast));
     m_hovered->setToolTip(text);
     m_hovered->setAccessibleDescription(text);
     if (m_state.Spinning || QApplication::activeModalWidget()) {

@@ -2,6 +2,8 @@
 
 #include "table/Catalogue.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -23,14 +25,14 @@ ControlRow Hidden(ControlRow row) {
 }
 
 ControlRow Area(const char* name, TwipRect rect, ArtworkId art = {}) {
-    ControlRow row = Row(name, ControlKind::Picture, rect);
+    ControlRow row = Row(QLatin1String(name), ControlKind::Picture, rect);
     row.art = art;
     return row;
 }
 
 // The wheel and the ball answer nothing: presses go through to what lies beneath.
 ControlRow Backdrop(const char* name, TwipRect rect, ArtworkKind art) {
-    ControlRow row = Row(name, ControlKind::Backdrop, rect);
+    ControlRow row = Row(QLatin1String(name), ControlKind::Backdrop, rect);
     row.art = {art};
     return row;
 }
@@ -38,7 +40,7 @@ ControlRow Backdrop(const char* name, TwipRect rect, ArtworkKind art) {
 ControlRow Caption(const QString& name, ControlKind kind, TwipRect rect, const char* caption,
                    TextAlign align, FontRole font, QRgb text) {
     ControlRow row = Row(name, kind, rect);
-    row.caption = caption;
+    row.caption = QString::fromUtf8(caption);
     row.align = align;
     row.font = font;
     row.text = text;
@@ -47,17 +49,17 @@ ControlRow Caption(const QString& name, ControlKind kind, TwipRect rect, const c
 
 ControlRow Label(const char* name, const char* caption, TwipRect rect, TextAlign align,
                  FontRole font = FontRole::Window) {
-    return Caption(name, ControlKind::Label, rect, caption, align, font, kWhite);
+    return Caption(QLatin1String(name), ControlKind::Label, rect, caption, align, font, kWhite);
 }
 
 ControlRow TableChoice(const char* name, const char* caption, TwipRect rect, QRgb text) {
-    return Caption(name, ControlKind::ClickLabel, rect, caption, TextAlign::Right, FontRole::Window,
-                   text);
+    return Caption(QLatin1String(name), ControlKind::ClickLabel, rect, caption, TextAlign::Right,
+                   FontRole::Window, text);
 }
 
 ControlRow Button(const char* name, const char* caption, int left, int top,
                   FontRole font = FontRole::SmallButton, int width = 600, int height = 230) {
-    return Caption(name, ControlKind::Button, {left, top, width, height}, caption,
+    return Caption(QLatin1String(name), ControlKind::Button, {left, top, width, height}, caption,
                    TextAlign::Centre, font, kBlack);
 }
 
@@ -69,11 +71,12 @@ ControlRow ResultBox(const QString& name, TwipRect rect, QRgb background) {
 }
 
 ControlRow Combo(const char* name, int top) {
-    ControlRow row = Row(name, ControlKind::ComboBox, {7920, top, 615, 315});
+    ControlRow row = Row(QLatin1String(name), ControlKind::ComboBox, {7920, top, 615, 315});
     row.text = kBlack;
     return row;
 }
 
+// Captions are kept in English here and translated as each control is made.
 // The bare click areas let the layout show through; the others are pictures.
 // Listed back to front: imgZero lies in front of the other areas.
 const std::vector<ControlRow> kOutsideAreas = {
@@ -93,41 +96,48 @@ const std::vector<ControlRow> kOutsideAreas = {
 };
 
 const std::vector<ControlRow> kLabels = {
-    Label("lblTable", "Table :", {3120, 3120, 495, 195}, TextAlign::Centre),
+    Label("lblTable", QT_TRANSLATE_NOOP("frmBoard", "Table :"), {3120, 3120, 495, 195},
+          TextAlign::Centre),
     TableChoice("lblTable10", "$10", {3240, 3360, 270, 195}, kWhite),
     TableChoice("lblTable5", "$5", {3240, 3600, 255, 195}, kBlack),
     TableChoice("lblTable2", "$2", {3240, 3840, 255, 195}, kWhite),
     TableChoice("lblTable1", "$1", {3240, 4080, 255, 195}, kWhite),
-    Label("Label1", "Last Win", {4200, 5880, 1095, 255}, TextAlign::Centre, FontRole::Bold),
-    Label("Label2", "Balance", {7440, 5880, 975, 255}, TextAlign::Centre, FontRole::Bold),
-    Label("Label3", "Bet", {6000, 5880, 495, 255}, TextAlign::Centre, FontRole::Bold),
-    Label("lblChips", "Chips:", {3240, 600, 465, 195}, TextAlign::Centre),
-    Label("Label4", "Either Side", {7860, 0, 795, 195}, TextAlign::Centre),
-    Label("Label5", "Cover", {7935, 600, 435, 195}, TextAlign::Centre),
+    Label("Label1", QT_TRANSLATE_NOOP("frmBoard", "Last Win"), {4200, 5880, 1095, 255},
+          TextAlign::Centre, FontRole::Bold),
+    Label("Label2", QT_TRANSLATE_NOOP("frmBoard", "Balance"), {7440, 5880, 975, 255},
+          TextAlign::Centre, FontRole::Bold),
+    Label("Label3", QT_TRANSLATE_NOOP("frmBoard", "Bet"), {6000, 5880, 495, 255}, TextAlign::Centre,
+          FontRole::Bold),
+    Label("lblChips", QT_TRANSLATE_NOOP("frmBoard", "Chips:"), {3240, 600, 465, 195},
+          TextAlign::Centre),
+    Label("Label4", QT_TRANSLATE_NOOP("frmBoard", "Either Side"), {7860, 0, 795, 195},
+          TextAlign::Centre),
+    Label("Label5", QT_TRANSLATE_NOOP("frmBoard", "Cover"), {7935, 600, 435, 195},
+          TextAlign::Centre),
 };
 
 const std::vector<ControlRow> kButtons = {
-    Button("cmdSpin", "Spin", 4080, 600, FontRole::Window, 735, 375),
-    Button("cmdGrande", "Grande", 1800, 15),
-    Button("cmdTier", "Tier", 2400, 15),
-    Button("cmdOrphns", "Orphns", 3000, 15),
-    Button("cmdZero", "Zero", 3600, 15),
-    Button("cmdReds", "Reds", 4200, 15),
-    Button("cmdBlacks", "Blacks", 4800, 15),
-    Button("cmdQtr1", "1st Qtr", 5400, 15),
-    Button("cmdQtr2", "2nd Qtr", 6000, 15),
-    Button("cmdQtr3", "3rd Qtr", 6600, 15),
-    Button("cmdQtr4", "4th Qtr", 7200, 15),
-    Button("cmdCousins", "Cousin", 1800, 240),
-    Button("cmdBirds", "Birds", 2400, 240),
-    Button("cmdFinals", "Finals", 3000, 240),
-    Button("cmdFigure", "Figure", 3600, 240),
-    Button("cmdNeighb", "Neighb", 4200, 240),
-    Button("cmdOppos", "Oppos", 4800, 240),
-    Button("cmdQtrMinus", "Qtr -", 5400, 240),
-    Button("cmdQtrPlus", "Qtr +", 6000, 240),
-    Button("cmdExit", "Exit", 6600, 240),
-    Button("cmdHelp", "Help", 7200, 240),
+    Button("cmdSpin", QT_TRANSLATE_NOOP("frmBoard", "Spin"), 4080, 600, FontRole::Window, 735, 375),
+    Button("cmdGrande", QT_TRANSLATE_NOOP("frmBoard", "Grande"), 1800, 15),
+    Button("cmdTier", QT_TRANSLATE_NOOP("frmBoard", "Tier"), 2400, 15),
+    Button("cmdOrphns", QT_TRANSLATE_NOOP("frmBoard", "Orphns"), 3000, 15),
+    Button("cmdZero", QT_TRANSLATE_NOOP("frmBoard", "Zero"), 3600, 15),
+    Button("cmdReds", QT_TRANSLATE_NOOP("frmBoard", "Reds"), 4200, 15),
+    Button("cmdBlacks", QT_TRANSLATE_NOOP("frmBoard", "Blacks"), 4800, 15),
+    Button("cmdQtr1", QT_TRANSLATE_NOOP("frmBoard", "1st Qtr"), 5400, 15),
+    Button("cmdQtr2", QT_TRANSLATE_NOOP("frmBoard", "2nd Qtr"), 6000, 15),
+    Button("cmdQtr3", QT_TRANSLATE_NOOP("frmBoard", "3rd Qtr"), 6600, 15),
+    Button("cmdQtr4", QT_TRANSLATE_NOOP("frmBoard", "4th Qtr"), 7200, 15),
+    Button("cmdCousins", QT_TRANSLATE_NOOP("frmBoard", "Cousin"), 1800, 240),
+    Button("cmdBirds", QT_TRANSLATE_NOOP("frmBoard", "Birds"), 2400, 240),
+    Button("cmdFinals", QT_TRANSLATE_NOOP("frmBoard", "Finals"), 3000, 240),
+    Button("cmdFigure", QT_TRANSLATE_NOOP("frmBoard", "Figure"), 3600, 240),
+    Button("cmdNeighb", QT_TRANSLATE_NOOP("frmBoard", "Neighb"), 4200, 240),
+    Button("cmdOppos", QT_TRANSLATE_NOOP("frmBoard", "Oppos"), 4800, 240),
+    Button("cmdQtrMinus", QT_TRANSLATE_NOOP("frmBoard", "Qtr -"), 5400, 240),
+    Button("cmdQtrPlus", QT_TRANSLATE_NOOP("frmBoard", "Qtr +"), 6000, 240),
+    Button("cmdExit", QT_TRANSLATE_NOOP("frmBoard", "Exit"), 6600, 240),
+    Button("cmdHelp", QT_TRANSLATE_NOOP("frmBoard", "Help"), 7200, 240),
 };
 
 // Chip selector captions and widths by chip 0..7; chip 2 ("$5") is selected at start.
@@ -169,9 +179,9 @@ void AddChipSelector(std::vector<ControlRow>& out) {
 }
 
 void AddResultBoxes(std::vector<ControlRow>& out) {
-    out.push_back(ResultBox("txtWinSpin", {5280, 5880, 735, 285}, kTableGreen));
-    out.push_back(ResultBox("txtBetValue", {6480, 5880, 855, 285}, kTableGreen));
-    out.push_back(ResultBox("txtWinTotal", {8400, 5880, 855, 285}, kTableGreen));
+    out.push_back(ResultBox(QStringLiteral("txtWinSpin"), {5280, 5880, 735, 285}, kTableGreen));
+    out.push_back(ResultBox(QStringLiteral("txtBetValue"), {6480, 5880, 855, 285}, kTableGreen));
+    out.push_back(ResultBox(QStringLiteral("txtWinTotal"), {8400, 5880, 855, 285}, kTableGreen));
     for (int i = 0; i < kHistoryCount; ++i) {
         out.push_back(
             ResultBox(ArrayName("txtLastNumber", i), {8880, 120 + 240 * i, 495, 285}, kBlack));

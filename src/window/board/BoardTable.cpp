@@ -113,7 +113,7 @@ void BoardTable::PressSpot(std::int16_t spot) {
 
 void BoardTable::PlaceStakes(const SpotStakes& stakes) {
     m_board.RunLayoutAction([this, &stakes] { return AddStakes(m_board.m_state, stakes); },
-                            QStringLiteral("Placing the layout stopped there."), true);
+                            tr("Placing the layout stopped there."), true);
 }
 
 // Every spot is drawn again, whatever the run reached.

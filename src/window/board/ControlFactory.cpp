@@ -6,6 +6,7 @@
 #include "window/common/Picture.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -23,6 +24,11 @@ Qt::Alignment Alignment(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// The layout keeps its captions in English; each control shows the table's language.
+QString Caption(const ControlRow& row) {
+    return QCoreApplication::translate("frmBoard", row.caption.toUtf8().constData());
+}
+
 // A hidden label without a caption is a spot's stake label: the table gives
 // it its text, face and colour each time it shows it, so they are left until then.
 bool StyledWhenShown(const ControlRow& row) {
@@ -32,8 +38,8 @@ bool StyledWhenShown(const ControlRow& row) {
 
 // Labels draw straight onto whatever lies beneath them.
 QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
-    QLabel* label = row.kind == ControlKind::ClickLabel ? new ClickLabel(row.caption, parent)
-                                                        : new QLabel(row.caption, parent);
+    QLabel* label = row.kind == ControlKind::ClickLabel ? new ClickLabel(Caption(row), parent)
+                                                        : new QLabel(Caption(row), parent);
     label->setAlignment(Alignment(row.align));
     label->setAttribute(Qt::WA_TransparentForMouseEvents, row.kind == ControlKind::Label);
     if (StyledWhenShown(row)) {
@@ -46,7 +52,7 @@ QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* MakeButton(const ControlRow& row, QWidget* parent) {
-    return new TableButton(row.caption, parent);
+    return new TableButton(Caption(row), parent);
 }
 
 // Displays only: read-only and never a Tab stop.

@@ -5,9 +5,11 @@
 #include "table/NumberText.h"
 #include "window/common/ClickLabel.h"
 #include "window/common/Picture.h"
+#include "window/common/TableTexts.h"
 #include "window/common/Twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QToolTip>
@@ -18,7 +20,12 @@
 namespace {
 
 QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
+    return TableText(text);
+}
+
+// The table's own captions, as its controls show them.
+QString Caption(const char* english) {
+    return QCoreApplication::translate("frmBoard", english);
 }
 
 // The tool tip and, as it says more than the name, the description too.
@@ -31,12 +38,17 @@ void Explain(QWidget* control, const QString& name, const QString& tip) {
 const std::array<const char*, 4> kTableLabels = {"lblTable1", "lblTable2", "lblTable5",
                                                  "lblTable10"};
 
-const QString kCoverTip = QStringLiteral(
-    "Cover: the number Neighb, Finals, Figure, Oppos, Qtr + and Qtr - are placed from.\n"
-    "Pick or type 0 to 36; every spin writes its winning number here.");
-const QString kEitherSideTip = QStringLiteral(
-    "Either Side: how many neighbours on each side Neighb, Oppos, Qtr + and Qtr - take.\n"
-    "Pick 1 to 6 or type another count.");
+// The part before the colon names the box for a screen reader.
+QString CoverTip() {
+    return ControlHelp::tr(
+        "Cover: the number Neighb, Finals, Figure, Oppos, Qtr + and Qtr - are placed from.\n"
+        "Pick or type 0 to 36; every spin writes its winning number here.");
+}
+QString EitherSideTip() {
+    return ControlHelp::tr(
+        "Either Side: how many neighbours on each side Neighb, Oppos, Qtr + and Qtr - take.\n"
+        "Pick 1 to 6 or type another count.");
+}
 
 } // namespace
 
@@ -60,25 +72,24 @@ ControlHelp::ControlHelp(QWidget* board, const GameState& state,
 }
 
 void ControlHelp::NameFixedControls(const QHash<QString, QWidget*>& controls) {
-    Explain(m_layout, QStringLiteral("Betting layout"),
-            QStringLiteral("Press a number, line or corner to stake the selected chip there"));
+    Explain(m_layout, tr("Betting layout"),
+            tr("Press a number, line or corner to stake the selected chip there"));
     m_layout->setToolTip(QString()); // told by the bet under the pointer instead
-    Explain(controls.value(QStringLiteral("imgWheel")), QStringLiteral("Wheel"),
-            QStringLiteral("The wheel seen from above, numbers clockwise from 0 at the top: "
-                           "0, 32, 15, 19, 4, 21, 2, 25, 17, 34, 6, 27, 13, 36, 11, 30, 8, 23, "
-                           "10, 5, 24, 16, 33, 1, 20, 14, 31, 9, 22, 18, 29, 7, 28, 12, 35, 3, "
-                           "26"));
+    Explain(
+        controls.value(QStringLiteral("imgWheel")), tr("Wheel"),
+        tr("The wheel seen from above, numbers clockwise from 0 at the top: %1")
+            .arg(QStringLiteral("0, 32, 15, 19, 4, 21, 2, 25, 17, 34, 6, 27, 13, 36, 11, 30, 8, "
+                                "23, 10, 5, 24, 16, 33, 1, 20, 14, 31, 9, 22, 18, 29, 7, 28, "
+                                "12, 35, 3, 26")));
     controls.value(QStringLiteral("imgWheel"))->setToolTip(QString());
-    controls.value(QStringLiteral("shpBall"))->setAccessibleName(QStringLiteral("Ball"));
-    Explain(controls.value(QStringLiteral("cmdSpin")), QStringLiteral("Spin"),
-            QStringLiteral("Spin the wheel: the ball stops in a drawn pocket and the stakes "
-                           "are settled"));
-    Explain(controls.value(QStringLiteral("cmdExit")), QStringLiteral("Exit"),
-            QStringLiteral("Leave the table (you are asked first)"));
-    Explain(controls.value(QStringLiteral("cmdHelp")), QStringLiteral("Help"),
-            QStringLiteral("Open the help page"));
+    controls.value(QStringLiteral("shpBall"))->setAccessibleName(tr("Ball"));
+    Explain(controls.value(QStringLiteral("cmdSpin")), Caption("Spin"),
+            tr("Spin the wheel: the ball stops in a drawn pocket and the stakes are settled"));
+    Explain(controls.value(QStringLiteral("cmdExit")), Caption("Exit"),
+            tr("Leave the table (you are asked first)"));
+    Explain(controls.value(QStringLiteral("cmdHelp")), Caption("Help"), tr("Open the help page"));
     for (const auto& [name, tip] :
-         {std::pair{"cmbNumber", kCoverTip}, std::pair{"cmbNeighb", kEitherSideTip}}) {
+         {std::pair{"cmbNumber", CoverTip()}, std::pair{"cmbNeighb", EitherSideTip()}}) {
         auto* box = qobject_cast<QComboBox*>(controls.value(QLatin1String(name)));
         const QString title = tip.section(QLatin1Char(':'), 0, 0);
         Explain(box, title, tip);
@@ -89,8 +100,8 @@ void ControlHelp::NameFixedControls(const QHash<QString, QWidget*>& controls) {
 void ControlHelp::NameSelectors(const QHash<QString, QWidget*>& controls) {
     for (int i = 0; i < kChipCount; ++i) {
         const std::string value = Dollars(m_state.catalogue.ChipValue.at(i));
-        const QString name = FromStd(value + " chip");
-        const QString tip = FromStd("A chip worth " + value);
+        const QString name = tr("%1 chip").arg(QString::fromStdString(value));
+        const QString tip = tr("A chip worth %1").arg(QString::fromStdString(value));
         for (const char* control : {"imgChipColour", "lblChipColour"}) {
             Explain(controls.value(ArrayName(control, i)), name, tip);
         }
@@ -98,7 +109,7 @@ void ControlHelp::NameSelectors(const QHash<QString, QWidget*>& controls) {
     for (std::size_t t = 0; t < kTableLabels.size(); ++t) {
         const int table = static_cast<int>(t);
         Explain(controls.value(QLatin1String(kTableLabels[t])),
-                FromStd(TableCaption(m_state.limits, table) + " table"),
+                tr("%1 table").arg(QString::fromStdString(TableCaption(m_state.limits, table))),
                 FromStd(TableSummary(m_state.limits, table)));
     }
 }
@@ -108,7 +119,7 @@ void ControlHelp::NameSpotChips(const QHash<QString, QWidget*>& controls) {
         const std::string spot = SpotName(static_cast<std::int16_t>(s));
         m_spotChips.at(s) = controls.value(ArrayName("imgChip", s));
         m_spotLabels.at(s) = controls.value(ArrayName("lblChip", s));
-        m_spotChips.at(s)->setAccessibleName(FromStd("Chip on " + spot));
+        m_spotChips.at(s)->setAccessibleName(tr("Chip on %1").arg(FromStd(spot)));
         m_spotChips.at(s)->installEventFilter(this);
         m_spotLabels.at(s)->installEventFilter(this);
         // Stakes may already lie on the table when the help arrives.
@@ -126,11 +137,11 @@ void ControlHelp::NameSpotChips(const QHash<QString, QWidget*>& controls) {
 void ControlHelp::DescribeSpot(QObject* watched) {
     for (int s = 0; s < kSpotCount; ++s) {
         if (watched == m_spotChips.at(s)) {
-            m_spotChips.at(s)->setAccessibleDescription(QStringLiteral(
-                "A press adds the selected chip, a right press takes the chip's value off"));
+            m_spotChips.at(s)->setAccessibleDescription(
+                tr("A press adds the selected chip, a right press takes the chip's value off"));
         } else if (watched == m_spotLabels.at(s)) {
             m_spotLabels.at(s)->setAccessibleDescription(
-                FromStd("Stake on " + SpotName(static_cast<std::int16_t>(s))));
+                tr("Stake on %1").arg(FromStd(SpotName(static_cast<std::int16_t>(s)))));
         }
     }
 }
@@ -139,11 +150,11 @@ void ControlHelp::NameResultBoxes(const QHash<QString, QWidget*>& controls) {
     for (const auto& [name, title] :
          {std::pair{"txtWinSpin", "Last Win"}, std::pair{"txtBetValue", "Bet"},
           std::pair{"txtWinTotal", "Balance"}}) {
-        controls.value(QLatin1String(name))->setAccessibleName(QLatin1String(title));
+        controls.value(QLatin1String(name))->setAccessibleName(Caption(title));
     }
     for (int i = 0; i < kHistoryCount; ++i) {
-        const QString name = i == 0 ? QStringLiteral("Last number 1, the latest")
-                                    : QStringLiteral("Last number %1").arg(i + 1);
+        const QString name =
+            i == 0 ? tr("Last number 1, the latest") : tr("Last number %1").arg(i + 1);
         controls.value(ArrayName("txtLastNumber", i))->setAccessibleName(name);
     }
 }
@@ -168,8 +179,9 @@ QString ControlHelp::TipAt(QObject* watched, QPoint position) const {
     for (int s = 0; s < kSpotCount; ++s) {
         if (watched == m_spotChips.at(s) || watched == m_spotLabels.at(s)) {
             const auto spot = static_cast<std::int16_t>(s);
-            return FromStd(SpotDescription(m_state, spot) + "; " +
-                           Dollars(m_state.SpotStake.at(s)) + " staked");
+            return tr("%1; %2 staked")
+                .arg(FromStd(SpotDescription(m_state, spot)),
+                     QString::fromStdString(Dollars(m_state.SpotStake.at(s))));
         }
     }
     return {};

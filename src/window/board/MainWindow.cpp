@@ -24,7 +24,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Velmora"));
     setCentralWidget(m_board);
-    QMenu* table = menuBar()->addMenu(QStringLiteral("&Table"));
+    QMenu* table = menuBar()->addMenu(tr("&Table"));
     for (const char* name : {"actUndo", "actRebet", "actClear", "actDouble"}) {
         table->addAction(BoardAction(*m_board, name));
     }
@@ -46,7 +46,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
     table->addAction(BoardAction(*m_board, "actSaveLayout"));
     table->addMenu(m_board->findChild<QMenu*>(QStringLiteral("mnuLayouts")));
     table->addAction(BoardAction(*m_board, "actManageLayouts"));
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(BoardAction(*m_board, "actStatistics"));
     view->addAction(BoardAction(*m_board, "actRacetrack"));
     view->addAction(BoardAction(*m_board, "actStrategy"));
@@ -56,12 +56,12 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random)
         view->addAction(BoardAction(*m_board, name));
     }
     // The drills, each in the practice window beside the table.
-    QMenu* practice = menuBar()->addMenu(QStringLiteral("&Practice"));
+    QMenu* practice = menuBar()->addMenu(tr("&Practice"));
     for (const char* name : {"actDrillPlace", "actDrillName", "actDrillPay", "actDrillHear"}) {
         practice->addAction(BoardAction(*m_board, name));
     }
     // Sound and the croupier's voice, and the dialog that sets them.
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
+    QMenu* settings = menuBar()->addMenu(tr("&Settings"));
     settings->addAction(BoardAction(*m_board, "actSound"));
     settings->addAction(BoardAction(*m_board, "actVoice"));
     settings->addSeparator();

@@ -78,19 +78,23 @@ void frmBoard::FindControls() {
     for (int i = 0; i < kHistoryCount; ++i) {
         m_txtLastNumber.at(i) = Control<QLineEdit>(ArrayName("txtLastNumber", i));
     }
-    m_lblTable = {Control<ClickLabel>("lblTable1"), Control<ClickLabel>("lblTable2"),
-                  Control<ClickLabel>("lblTable5"), Control<ClickLabel>("lblTable10")};
-    m_txtWinSpin = Control<QLineEdit>("txtWinSpin");
-    m_txtBetValue = Control<QLineEdit>("txtBetValue");
-    m_txtWinTotal = Control<QLineEdit>("txtWinTotal");
-    m_cmbNeighb = Control<QComboBox>("cmbNeighb");
-    m_cmbNumber = Control<QComboBox>("cmbNumber");
-    m_shpBall = Control<QWidget>("shpBall");
+    m_lblTable = {Control<ClickLabel>(QStringLiteral("lblTable1")),
+                  Control<ClickLabel>(QStringLiteral("lblTable2")),
+                  Control<ClickLabel>(QStringLiteral("lblTable5")),
+                  Control<ClickLabel>(QStringLiteral("lblTable10"))};
+    m_txtWinSpin = Control<QLineEdit>(QStringLiteral("txtWinSpin"));
+    m_txtBetValue = Control<QLineEdit>(QStringLiteral("txtBetValue"));
+    m_txtWinTotal = Control<QLineEdit>(QStringLiteral("txtWinTotal"));
+    m_cmbNeighb = Control<QComboBox>(QStringLiteral("cmbNeighb"));
+    m_cmbNumber = Control<QComboBox>(QStringLiteral("cmbNumber"));
+    m_shpBall = Control<QWidget>(QStringLiteral("shpBall"));
 }
 
 void frmBoard::ConnectHandlers() {
-    connect(Control<QPushButton>("cmdExit"), &QPushButton::clicked, this, &frmBoard::cmdExit_Click);
-    connect(Control<QPushButton>("cmdHelp"), &QPushButton::clicked, this, &frmBoard::cmdHelp_Click);
+    connect(Control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
+            &frmBoard::cmdExit_Click);
+    connect(Control<QPushButton>(QStringLiteral("cmdHelp")), &QPushButton::clicked, this,
+            &frmBoard::cmdHelp_Click);
     ConnectBettingHandlers();
     ConnectAnnouncedButtons();
     ConnectSpin();
@@ -135,7 +139,7 @@ void frmBoard::PlaceSpotChips() {
 }
 
 void frmBoard::cmdExit_Click() {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, QStringLiteral("Do you really want to exit?"),
+    QMessageBox box(QMessageBox::NoIcon, kTitle, tr("Do you really want to exit?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() == QMessageBox::Yes) {

@@ -8,6 +8,7 @@
 #include "table/ActionRules.h"
 #include "window/board/BoardTable.h"
 #include "window/board/UndoStep.h"
+#include "window/common/TableTexts.h"
 #include "window/statistics/StatisticsUnit.h"
 #include "window/zoom/ZoomUnit.h"
 
@@ -33,12 +34,14 @@ struct ActionRow {
 // Plain keys would type, and Ctrl+D deletes a character on X11.
 const std::array<ActionRow, 6>& ActionRows() {
     static const std::array<ActionRow, 6> rows = {{
-        {"actUndo", "&Undo", QKeySequence(QKeySequence::Undo)},
-        {"actRebet", "&Rebet", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"actClear", "&Clear", QKeySequence(Qt::CTRL | Qt::Key_L)},
-        {"actDouble", "&Double", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
-        {"actSpin", "&Spin", QKeySequence(Qt::Key_F5)},
-        {"actStatistics", "S&tatistics", QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {"actUndo", QT_TRANSLATE_NOOP("frmBoard", "&Undo"), QKeySequence(QKeySequence::Undo)},
+        {"actRebet", QT_TRANSLATE_NOOP("frmBoard", "&Rebet"), QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"actClear", QT_TRANSLATE_NOOP("frmBoard", "&Clear"), QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"actDouble", QT_TRANSLATE_NOOP("frmBoard", "&Double"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+        {"actSpin", QT_TRANSLATE_NOOP("frmBoard", "&Spin"), QKeySequence(Qt::Key_F5)},
+        {"actStatistics", QT_TRANSLATE_NOOP("frmBoard", "S&tatistics"),
+         QKeySequence(Qt::CTRL | Qt::Key_T)},
     }};
     return rows;
 }
@@ -50,7 +53,7 @@ const std::array<ActionRow, 6>& ActionRows() {
 void frmBoard::CreateActions() {
     for (std::size_t i = 0; i < m_actions.size(); ++i) {
         const ActionRow& row = ActionRows().at(i);
-        auto* action = new QAction(QString::fromLatin1(row.text), this);
+        auto* action = new QAction(QCoreApplication::translate("frmBoard", row.text), this);
         action->setObjectName(QLatin1String(row.name));
         action->setShortcut(row.shortcut);
         addAction(action);
@@ -59,15 +62,15 @@ void frmBoard::CreateActions() {
     connect(m_actions[kUndo], &QAction::triggered, this, &frmBoard::actUndo_Triggered);
     connect(m_actions[kRebet], &QAction::triggered, this, [this] {
         RunLayoutAction([this] { return Rebet(m_state, m_session.lastSpin); },
-                        QStringLiteral("The rebet stopped there."), true);
+                        frmBoard::tr("The rebet stopped there."), true);
     });
     connect(m_actions[kClear], &QAction::triggered, this, [this] {
         RunLayoutAction([this] { return ClearStakes(m_state); },
-                        QStringLiteral("Clearing stopped there."));
+                        frmBoard::tr("Clearing stopped there."));
     });
     connect(m_actions[kDouble], &QAction::triggered, this, [this] {
         RunLayoutAction([this] { return DoubleStakes(m_state); },
-                        QStringLiteral("The double stopped there."), true);
+                        frmBoard::tr("The double stopped there."), true);
     });
     connect(m_actions[kSpin], &QAction::triggered, this, &frmBoard::cmdSpin_Click);
     connect(m_actions[kStatistics], &QAction::triggered, m_statistics, &StatisticsUnit::Show);
@@ -93,7 +96,7 @@ void frmBoard::RunLayoutAction(const std::function<LayoutRun()>& action, const Q
         emit m_table->patternStaked();
     }
     if (run.refusal) {
-        ShowMessage(QString::fromStdString(RefusalText(*run.refusal)));
+        ShowMessage(RefusalMessage(*run.refusal));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "window/board/BoardTable.h"
 #include "window/board/UndoStep.h"
 #include "window/common/MouseButtons.h"
+#include "window/common/TableTexts.h"
 
 #include <QComboBox>
 #include <QMouseEvent>
@@ -85,7 +86,7 @@ bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button,
     const std::string neighb = m_cmbNeighb->currentText().toStdString();
     AnnouncedPress press;
     if (!RunGuarded([&] { press = PressAnnounced(m_state, bet, coverText, neighb, *code); },
-                    QStringLiteral("The press stopped there."))) {
+                    tr("The press stopped there."))) {
         return false;
     }
     for (const std::int16_t spot : press.changed) {
@@ -96,7 +97,7 @@ bool frmBoard::Announced_MouseDown(AnnouncedBet bet, Qt::MouseButton button,
         emit m_table->patternStaked();
     }
     if (press.refusal) {
-        ShowMessage(QString::fromStdString(RefusalText(*press.refusal)));
+        ShowMessage(RefusalMessage(*press.refusal));
         return false;
     }
     return true;

@@ -12,6 +12,7 @@
 #include "window/common/ClickLabel.h"
 #include "window/common/MouseButtons.h"
 #include "window/common/Picture.h"
+#include "window/common/TableTexts.h"
 #include "window/common/Twips.h"
 
 #include <QMessageBox>
@@ -47,7 +48,8 @@ void frmBoard::ConnectBettingHandlers() {
         const auto select = [this, t] { lblTable_Click(static_cast<std::int16_t>(t)); };
         connect(m_lblTable.at(t), &ClickLabel::clicked, this, select);
     }
-    connect(Control<Picture>("imgBoard"), &Picture::pressed, this, &frmBoard::imgBoard_MouseDown);
+    connect(Control<Picture>(QStringLiteral("imgBoard")), &Picture::pressed, this,
+            &frmBoard::imgBoard_MouseDown);
     for (const OutsideArea& area : kOutsideAreas) {
         const auto onArea = [this, spot = area.spot](Qt::MouseButton button) {
             OutsideArea_MouseDown(spot, button);
@@ -101,11 +103,11 @@ void frmBoard::StakeSpot(std::int16_t spot, std::int16_t button) {
     const std::int16_t before = m_state.SpotStake.at(spot);
     std::optional<Refusal> refusal;
     if (!RunGuarded([&] { refusal = UpdateChip(m_state, spot, button); },
-                    QStringLiteral("The chip was not placed."))) {
+                    tr("The chip was not placed."))) {
         return;
     }
     if (refusal) {
-        ShowMessage(QString::fromStdString(RefusalText(*refusal)));
+        ShowMessage(RefusalMessage(*refusal));
         return;
     }
     RedrawSpot(spot);
@@ -128,8 +130,7 @@ bool frmBoard::RunGuarded(const std::function<void()>& change, const QString& no
         change();
         return true;
     } catch (const MoneyOverflow&) {
-        ShowMessage(QStringLiteral("Internal error: an amount of money went out of range. ") +
-                    notDone);
+        ShowMessage(tr("Internal error: an amount of money went out of range. %1").arg(notDone));
         RedrawAllSpots();
         RedrawTotals();
         return false;

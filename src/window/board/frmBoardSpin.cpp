@@ -16,7 +16,8 @@
 
 void frmBoard::ConnectSpin() {
     m_inputBlocker = new InputBlocker(this);
-    connect(Control<QPushButton>("cmdSpin"), &QPushButton::clicked, this, &frmBoard::cmdSpin_Click);
+    connect(Control<QPushButton>(QStringLiteral("cmdSpin")), &QPushButton::clicked, this,
+            &frmBoard::cmdSpin_Click);
     connect(m_tmrDelay, &QTimer::timeout, this, &frmBoard::tmrDelay_Timer);
 }
 
@@ -59,7 +60,7 @@ void frmBoard::StopBall() {
 bool frmBoard::CalcWin() {
     std::optional<Settlement> settled;
     if (!RunGuarded([&] { settled = ::CalcWin(m_state); },
-                    QStringLiteral("This spin was not settled; the stakes stay as they were."))) {
+                    tr("This spin was not settled; the stakes stay as they were."))) {
         emit m_table->spinSettled(false, -1);
         return false;
     }

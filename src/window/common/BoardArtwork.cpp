@@ -4,6 +4,7 @@
 
 #include "window/common/BoardFonts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -104,7 +105,7 @@ void PaintColumnCells(QPainter& p) {
     p.setPen(Qt::white);
     for (int column = 0; column < 3; ++column) {
         p.drawText(QRect(column * kCellWidth, kGridBottom, kCellWidth, kCellHeight),
-                   Qt::AlignCenter, QStringLiteral("2 to 1"));
+                   Qt::AlignCenter, QCoreApplication::translate("Artwork", "2 to 1"));
     }
 }
 

@@ -9,8 +9,8 @@
 #define VELMORA_CHARTS_BUILD_PATH ""
 #endif
 
-const char* const kChartsMissingText =
-    "The chart cannot be shown: the chart module of Velmora could not be loaded.";
+const char* const kChartsMissingText = QT_TRANSLATE_NOOP(
+    "Charts", "The chart cannot be shown: the chart module of Velmora could not be loaded.");
 
 namespace {
 
@@ -30,7 +30,7 @@ class MissingChartFactory final : public ChartFactory {
 
   private:
     static QWidget* Sentence(QWidget* parent) {
-        auto* label = new QLabel(QString::fromLatin1(kChartsMissingText), parent);
+        auto* label = new QLabel(QCoreApplication::translate("Charts", kChartsMissingText), parent);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         return label;

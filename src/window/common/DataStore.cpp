@@ -3,6 +3,7 @@
 #include "window/common/FileAside.h"
 #include "window/common/FileLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,7 +84,8 @@ DataStore::Result DataStore::Update(Change change) const {
     QString failure;
     bool applied = false;
     if (!QDir().mkpath(DataFolder()) || !QFileInfo(DataFolder()).isDir()) {
-        failure = QStringLiteral("its folder %1 could not be made").arg(DataFolder());
+        failure = QCoreApplication::translate("DataStore", "its folder %1 could not be made")
+                      .arg(DataFolder());
     } else if (const FileLock lock(m_path + QStringLiteral(".lock"), m_lockWaitMilliseconds);
                !lock.locked()) {
         failure = lock.errorString();
@@ -92,7 +94,8 @@ DataStore::Result DataStore::Update(Change change) const {
         ApplyAll(result.records, changes);
         applied = true;
         failure = !result.notice.isEmpty() && PathPresent(m_path)
-                      ? QStringLiteral("the unreadable file could not be moved aside")
+                      ? QCoreApplication::translate("DataStore",
+                                                    "the unreadable file could not be moved aside")
                       : Write(result.records);
     }
     const std::scoped_lock lock(UnsavedMutex());
@@ -107,8 +110,9 @@ DataStore::Result DataStore::Update(Change change) const {
     UnsavedChanges().insert_or_assign(m_path, Unsaved{*this, changes});
     result.saved = false;
     if (wasSaved) {
-        result.error = QStringLiteral("Velmora could not save its %1 in %2 (%3), so it keeps "
-                                      "them and saves them with your next change.")
+        result.error = QCoreApplication::translate(
+                           "DataStore", "Velmora could not save its %1 in %2 (%3), so it "
+                                        "keeps them and saves them with your next change.")
                            .arg(m_what, m_path, failure);
     }
     return result;
@@ -177,10 +181,12 @@ StoredRecords DataStore::ReadLocked(QString& notice) const {
     }
     const QString movedTo = MoveAside(m_path);
     notice = movedTo.isEmpty()
-                 ? QStringLiteral("Velmora could not read its %1 in %2 and goes on without it.")
+                 ? QCoreApplication::translate(
+                       "DataStore", "Velmora could not read its %1 in %2 and goes on without it.")
                        .arg(m_what, m_path)
-                 : QStringLiteral("Velmora could not read its %1, so it moved the file to %2 and "
-                                  "starts afresh.")
+                 : QCoreApplication::translate(
+                       "DataStore", "Velmora could not read its %1, so it moved the file to %2 "
+                                    "and starts afresh.")
                        .arg(m_what, movedTo);
     return {m_kind, m_version, {}};
 }

@@ -1,5 +1,6 @@
 #include "window/common/FileLock.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
@@ -28,8 +29,9 @@ FileLock::FileLock(const QString& lockPath, int waitMilliseconds) {
     const QDeadlineTimer deadline(waitMilliseconds);
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
-            m_error = errno == EWOULDBLOCK ? QStringLiteral("in use by another program")
-                                           : QString::fromLocal8Bit(std::strerror(errno));
+            m_error = errno == EWOULDBLOCK
+                          ? QCoreApplication::translate("DataStore", "in use by another program")
+                          : QString::fromLocal8Bit(std::strerror(errno));
             ::close(fd);
             return;
         }

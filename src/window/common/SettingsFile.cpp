@@ -2,6 +2,7 @@
 
 #include "window/common/FileAside.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -41,11 +42,14 @@ void SettingsFile::CheckOnce() {
     }
     const QString movedTo = MoveAside(path);
     g_notice = movedTo.isEmpty()
-                   ? QStringLiteral("Velmora could not read its window settings in %1 and uses "
-                                    "its defaults.")
+                   ? QCoreApplication::translate(
+                         "SettingsFile",
+                         "Velmora could not read its window settings in %1 and uses its defaults.")
                          .arg(path)
-                   : QStringLiteral("Velmora could not read its window settings, so it moved the "
-                                    "file to %1 and uses its defaults.")
+                   : QCoreApplication::translate(
+                         "SettingsFile",
+                         "Velmora could not read its window settings, so it moved the file to %1 "
+                         "and uses its defaults.")
                          .arg(movedTo);
 }
 

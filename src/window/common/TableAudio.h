@@ -8,11 +8,13 @@
 #include <functional>
 
 // How the croupier speaks: volume 0 to 100, rate -100 (slowest) to 100, and
-// a voice by name (empty: the service's own).
+// a voice by name (empty: the service's own, in the table's language where
+// the service has a voice for it).
 struct VoiceChoice {
     int volume = 80;
     int rate = 0;
     QString voice;
+    QString language; // a translated table's language code, "fr" or "de"; empty in English
 };
 
 // What plays the table's sounds and speaks its calls. The real one lives in

@@ -15,6 +15,7 @@ class HelpViewer : public QTextBrowser {
     // Velmora.html for a program in programDir: beside it (a build folder)
     // if there, else in the installed data folder (bin/../share/velmora) if
     // there, else the path beside it, which the viewer then reports missing.
+    // In French or German their own page (Velmora.fr.html, ...) comes first.
     static QString FindPage(const QString& programDir);
 
     // FindPage for the running executable.

@@ -27,17 +27,16 @@ QString MenuText(const std::string& name) {
 // list of actions stays as it was.
 LayoutsUnit::LayoutsUnit(Table& table, DataStore store)
     : QObject(&table), m_table(table), m_store(std::move(store)),
-      m_keys(new QWidget(table.owner())),
-      m_menu(new QMenu(QStringLiteral("La&youts"), table.owner())) {
+      m_keys(new QWidget(table.owner())), m_menu(new QMenu(tr("La&youts"), table.owner())) {
     setObjectName(QStringLiteral("layoutsUnit"));
     m_keys->setObjectName(QStringLiteral("layoutKeys"));
     m_keys->setGeometry(0, 0, 0, 0);
-    auto* save = new QAction(QStringLiteral("Save &layout..."), this);
+    auto* save = new QAction(tr("Save &layout..."), this);
     save->setObjectName(QStringLiteral("actSaveLayout"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_keys->addAction(save);
     connect(save, &QAction::triggered, this, &LayoutsUnit::Save);
-    auto* manage = new QAction(QStringLiteral("&Manage layouts..."), this);
+    auto* manage = new QAction(tr("&Manage layouts..."), this);
     manage->setObjectName(QStringLiteral("actManageLayouts"));
     m_keys->addAction(manage);
     connect(manage, &QAction::triggered, this, &LayoutsUnit::Manage);
@@ -52,8 +51,7 @@ LayoutsUnit::LayoutsUnit(Table& table, DataStore store)
 }
 
 DataStore LayoutsUnit::Store() {
-    return {QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion,
-            QStringLiteral("saved layouts"),
+    return {QStringLiteral("layouts.txt"), kLayoutsKind, kLayoutsVersion, tr("saved layouts"),
             [](const StoredRecords& r) { return ReadLayouts(r).has_value(); }};
 }
 
@@ -95,15 +93,14 @@ void LayoutsUnit::Save() {
         return;
     }
     if (!HasStake(state.SpotStake)) {
-        m_table.ShowMessage(QStringLiteral("There is no stake on the table to save as a layout."));
+        m_table.ShowMessage(tr("There is no stake on the table to save as a layout."));
         return;
     }
     bool ok = false;
     QWidget* owner = m_table.owner();
-    const QString offered = QStringLiteral("Layout %1").arg(m_actions.size() + 1);
-    const QString name =
-        QInputDialog::getText(owner, owner->windowTitle(), QStringLiteral("Layout name:"),
-                              QLineEdit::Normal, offered, &ok);
+    const QString offered = tr("Layout %1").arg(m_actions.size() + 1);
+    const QString name = QInputDialog::getText(owner, owner->windowTitle(), tr("Layout name:"),
+                                               QLineEdit::Normal, offered, &ok);
     if (!ok) {
         return;
     }

@@ -23,7 +23,7 @@ dlgLayouts::dlgLayouts(QWidget* owner, const DataStore& store, Changed changed, 
     : QWidget(owner, Qt::Window), m_store(store), m_changed(std::move(changed)),
       m_previewed(std::move(previewed)) {
     setObjectName(QStringLiteral("dlgLayouts"));
-    setWindowTitle(QStringLiteral("Velmora Layouts"));
+    setWindowTitle(tr("Velmora Layouts"));
     setAttribute(Qt::WA_QuitOnClose, false);
     m_lstLayouts = new QListWidget(this);
     m_lstLayouts->setObjectName(QStringLiteral("lstLayouts"));
@@ -31,10 +31,10 @@ dlgLayouts::dlgLayouts(QWidget* owner, const DataStore& store, Changed changed, 
     m_lstLayouts->viewport()->installEventFilter(this);
     connect(m_lstLayouts, &QListWidget::itemEntered, this, &dlgLayouts::Preview);
     auto* buttons = new QVBoxLayout;
-    auto* rename = Button(this, "cmdRename", QStringLiteral("&Rename..."));
-    auto* remove = Button(this, "cmdDelete", QStringLiteral("&Delete"));
-    auto* up = Button(this, "cmdUp", QStringLiteral("&Up"));
-    auto* down = Button(this, "cmdDown", QStringLiteral("Do&wn"));
+    auto* rename = Button(this, "cmdRename", tr("&Rename..."));
+    auto* remove = Button(this, "cmdDelete", tr("&Delete"));
+    auto* up = Button(this, "cmdUp", tr("&Up"));
+    auto* down = Button(this, "cmdDown", tr("Do&wn"));
     for (QPushButton* button : {rename, remove, up, down}) {
         buttons->addWidget(button);
     }

@@ -5,12 +5,13 @@
 #include "practice/DrillCheck.h"
 #include "practice/PaySum.h"
 #include "window/common/Table.h"
+#include "window/common/TableTexts.h"
 #include "window/practice/frmPractice.h"
 
 namespace {
 
 QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+    return TableText(text);
 }
 
 } // namespace
@@ -53,7 +54,7 @@ void DrillsUnit::NewPlaceTask(int level) {
         m_run->place.emplace(DrawPlaceTask(m_table.state(), level, m_run->random));
     m_table.DivertAnnouncedPresses([this] { TakePress(); });
     m_table.SetChipAndTable(task.chipIndex, task.tableIndex);
-    m_window->ShowTask(QStringLiteral("Place %1 at %2.").arg(Text(task.title), Text(task.piece)));
+    m_window->ShowTask(tr("Place %1 at %2.").arg(Text(task.title), Text(task.piece)));
 }
 
 void DrillsUnit::NewNameTask(int level) {
@@ -64,8 +65,7 @@ void DrillsUnit::NewNameTask(int level) {
         choices.at(i) = Text(task.choices.at(i));
     }
     m_window->ShowChoices(choices);
-    m_window->ShowTask(
-        QStringLiteral("Which bet lies on the layout, at %1?").arg(Text(task.bet.piece)));
+    m_window->ShowTask(tr("Which bet lies on the layout, at %1?").arg(Text(task.bet.piece)));
 }
 
 // The call bet by its button; the chips by hand one press each, as a player would.
@@ -79,7 +79,7 @@ void DrillsUnit::NewPayTask(int level) {
             m_table.PressSpot(spot);
         }
     }
-    m_window->ShowTask(QStringLiteral("%1. What is paid?").arg(Text(task.text)));
+    m_window->ShowTask(tr("%1. What is paid?").arg(Text(task.text)));
 }
 
 // At the task's chip and table, with the task's count either side.

@@ -3,6 +3,7 @@
 #include "betting/BetNames.h"
 #include "table/RandomSource.h"
 #include "window/common/Table.h"
+#include "window/common/TableTexts.h"
 #include "window/common/WindowPlaces.h"
 #include "window/practice/frmPractice.h"
 
@@ -17,17 +18,17 @@ struct DrillRow {
 };
 
 constexpr std::array<DrillRow, 4> kDrillRows = {{
-    {"actDrillPlace", "&Place it", Drill::PlaceIt},
-    {"actDrillName", "&Name it", Drill::NameIt},
-    {"actDrillPay", "Pa&y it", Drill::PayIt},
-    {"actDrillHear", "&Hear it", Drill::HearIt},
+    {"actDrillPlace", QT_TRANSLATE_NOOP("DrillsUnit", "&Place it"), Drill::PlaceIt},
+    {"actDrillName", QT_TRANSLATE_NOOP("DrillsUnit", "&Name it"), Drill::NameIt},
+    {"actDrillPay", QT_TRANSLATE_NOOP("DrillsUnit", "Pa&y it"), Drill::PayIt},
+    {"actDrillHear", QT_TRANSLATE_NOOP("DrillsUnit", "&Hear it"), Drill::HearIt},
 }};
 
 } // namespace
 
 DataStore DrillsUnit::ProgressStore() {
     return {QStringLiteral("progress.txt"), std::string(kProgressKind), kProgressVersion,
-            QStringLiteral("practice progress"),
+            tr("practice progress"),
             [](const StoredRecords& r) { return ReadProgress(r).has_value(); }};
 }
 
@@ -37,7 +38,7 @@ DrillsUnit::DrillsUnit(Table& table, RandomSource& random, DataStore progress, S
       m_speak(std::move(speak)) {
     setObjectName(QStringLiteral("drillsUnit"));
     for (std::size_t i = 0; i < kDrillRows.size(); ++i) {
-        auto* action = new QAction(QString::fromLatin1(kDrillRows.at(i).text), this);
+        auto* action = new QAction(tr(kDrillRows.at(i).text), this);
         action->setObjectName(QLatin1String(kDrillRows.at(i).name));
         const Drill drill = kDrillRows.at(i).drill;
         connect(action, &QAction::triggered, this, [this, drill] { Open(drill); });
@@ -141,8 +142,8 @@ void DrillsUnit::ShowProgress() {
     std::vector<frmPractice::BetRow> rows;
     for (const auto& [bet, counts] : shown.bets) {
         const auto missed = MostMissed(counts);
-        rows.push_back({QString::fromStdString(AnnouncedBetName(bet)), counts.tasks, counts.right,
-                        missed ? QString::fromStdString(SpotName(*missed)) : QString()});
+        rows.push_back({TableText(AnnouncedBetName(bet)), counts.tasks, counts.right,
+                        missed ? TableText(SpotName(*missed)) : QString()});
     }
     m_window->ShowBets(rows);
 }

@@ -4,13 +4,17 @@
 #include "window/practice/DrillsUnit.h"
 
 #include "window/common/Table.h"
+#include "window/common/TableTexts.h"
 #include "window/practice/frmPractice.h"
 
 namespace {
 
-const QString kListen = QStringLiteral("Listen to the call and place it.");
-const QString kNoVoice =
-    QStringLiteral("No voice speaks here, so the call is written above: place it as read.");
+QString Listen() {
+    return DrillsUnit::tr("Listen to the call and place it.");
+}
+QString NoVoice() {
+    return DrillsUnit::tr("No voice speaks here, so the call is written above: place it as read.");
+}
 
 } // namespace
 
@@ -21,12 +25,12 @@ void DrillsUnit::NewHearTask(int level) {
     m_table.SetChipAndTable(task.chipIndex, task.tableIndex);
     const bool stream = HearLevelRules(level).stream;
     run.voiced = true;
-    m_window->ShowTask(kListen); // starts the task's clock, and so the stream
+    m_window->ShowTask(Listen()); // starts the task's clock, and so the stream
     if (!stream) {
-        SayCall(QString::fromStdString(task.sentence));
+        SayCall(SpokenText(task.sentence));
         if (!run.voiced) {
-            m_window->ShowTaskText(QString::fromStdString(task.sentence));
-            m_window->ShowVerdict(kNoVoice);
+            m_window->ShowTaskText(SpokenText(task.sentence));
+            m_window->ShowVerdict(NoVoice());
         }
     }
     m_window->ShowCountdown(stream ? std::optional<int>(SecondsLeft(0)) : std::nullopt);
@@ -43,11 +47,11 @@ void DrillsUnit::Repeat() {
     }
     const HearTask& task = *m_run->hear;
     if (!HearLevelRules(m_window->level()).stream) {
-        SayCall(QString::fromStdString(task.sentence));
+        SayCall(SpokenText(task.sentence));
         return;
     }
     const std::size_t calls = std::min(m_run->spoken, task.texts.size());
-    SayCall(QString::fromStdString(
+    SayCall(SpokenText(
         CallSentence({task.texts.begin(), task.texts.begin() + static_cast<long>(calls)})));
 }
 
@@ -62,12 +66,12 @@ void DrillsUnit::StreamTick() {
     const auto steps = StreamSchedule(*run.hear);
     while (run.spoken < steps.size() && steps.at(run.spoken).atMs <= elapsed) {
         const StreamStep& step = steps.at(run.spoken++);
-        SayCall(QString::fromStdString(step.sentence));
+        SayCall(SpokenText(step.sentence));
         if (!run.voiced && !step.noMoreBets) {
-            m_window->ShowTaskText(QString::fromStdString(
+            m_window->ShowTaskText(SpokenText(
                 CallSentence({run.hear->texts.begin(),
                               run.hear->texts.begin() + static_cast<long>(run.spoken)})));
-            m_window->ShowVerdict(kNoVoice);
+            m_window->ShowVerdict(NoVoice());
         }
         if (step.noMoreBets) {
             m_table.blockInput(true);
@@ -86,7 +90,7 @@ bool DrillsUnit::HearCheckOpen() const {
 void DrillsUnit::CheckHearTask() {
     const HearTask& task = *m_run->hear;
     const PlaceVerdict verdict = CheckHear(task, m_table.state().SpotStake);
-    m_window->ShowVerdict(QString::fromStdString(verdict.text), !verdict.right);
+    m_window->ShowVerdict(TableText(verdict.text), !verdict.right);
     if (!verdict.right) {
         m_table.ShowPair(verdict.missingPerNumber, verdict.extraPerNumber);
     }

@@ -37,7 +37,7 @@ constexpr int kWidthInCharacters = 72;
 frmPractice::frmPractice(QWidget* owner)
     : QWidget(owner, Qt::Window), m_clock([] { return QDateTime::currentMSecsSinceEpoch(); }) {
     setObjectName(QStringLiteral("frmPractice"));
-    setWindowTitle(QStringLiteral("Practice"));
+    setWindowTitle(tr("Practice"));
     setAttribute(Qt::WA_QuitOnClose, false);
     CreateControls();
     m_tmrClock = new QTimer(this);
@@ -59,14 +59,15 @@ void frmPractice::CreateControls() {
     // Four drills: every tab in full, the window as wide as they need.
     m_tabDrill->setUsesScrollButtons(false);
     m_tabDrill->setElideMode(Qt::ElideNone);
-    for (const char* name : {"Place it", "Name it", "Pay it", "Hear it"}) {
-        m_tabDrill->addTab(QString::fromLatin1(name));
+    for (const char* name : {QT_TR_NOOP("Place it"), QT_TR_NOOP("Name it"), QT_TR_NOOP("Pay it"),
+                             QT_TR_NOOP("Hear it")}) {
+        m_tabDrill->addTab(tr(name));
     }
     m_cmbLevel = new QComboBox(this);
     m_cmbLevel->setObjectName(QStringLiteral("cmbLevel"));
-    m_cmbLevel->setAccessibleName(QStringLiteral("Level"));
+    m_cmbLevel->setAccessibleName(tr("Level"));
     for (int level = 1; level <= kLevelCount; ++level) {
-        m_cmbLevel->addItem(QStringLiteral("Level %1").arg(level), level);
+        m_cmbLevel->addItem(tr("Level %1").arg(level), level);
     }
     m_lblTask = AddLabel(this, QStringLiteral("lblTask"));
     m_lblVerdict = AddLabel(this, QStringLiteral("lblVerdict"));
@@ -76,18 +77,17 @@ void frmPractice::CreateControls() {
     m_lblClock = AddLabel(this, QStringLiteral("lblClock"));
     m_lblAverage = AddLabel(this, QStringLiteral("lblAverage"));
     m_lblLegend = AddLabel(this, QStringLiteral("lblLegend"));
-    m_lblLegend->setText(
-        QStringLiteral("On the table: green, the bet asked for; red, your answer."));
+    m_lblLegend->setText(tr("On the table: green, the bet asked for; red, your answer."));
     m_lblLegend->hide();
     CreateBetTable();
     m_txtAnswer = new QLineEdit(this);
     m_txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
-    m_txtAnswer->setAccessibleName(QStringLiteral("Your answer"));
-    m_cmdCheck = AddButton(QStringLiteral("cmdCheck"), QStringLiteral("&Check"));
+    m_txtAnswer->setAccessibleName(tr("Your answer"));
+    m_cmdCheck = AddButton(QStringLiteral("cmdCheck"), tr("&Check"));
     m_cmdCheck->setDefault(true);
     m_cmdCheck->setAutoDefault(true);
-    m_cmdNext = AddButton(QStringLiteral("cmdNext"), QStringLiteral("&Next"));
-    m_cmdRepeat = AddButton(QStringLiteral("cmdRepeat"), QStringLiteral("&Repeat"));
+    m_cmdNext = AddButton(QStringLiteral("cmdNext"), tr("&Next"));
+    m_cmdRepeat = AddButton(QStringLiteral("cmdRepeat"), tr("&Repeat"));
     m_lblCountdown = AddLabel(this, QStringLiteral("lblCountdown"));
     m_lblCountdown->hide();
     grid->addWidget(m_tabDrill, 0, 0, 1, 2);
@@ -148,7 +148,7 @@ void frmPractice::ShowDrill(Drill drill) {
 void frmPractice::ShowCountdown(std::optional<int> seconds) {
     m_lblCountdown->setVisible(seconds.has_value());
     if (seconds) {
-        m_lblCountdown->setText(QStringLiteral("No more bets in %1 s").arg(*seconds));
+        m_lblCountdown->setText(tr("No more bets in %1 s").arg(*seconds));
         m_lblCountdown->setAccessibleName(m_lblCountdown->text());
     }
 }
@@ -169,7 +169,7 @@ void frmPractice::SetLevels(const std::array<bool, kLevelCount>& unlocked, int l
 // A new task restarts the clock and empties the answer.
 void frmPractice::ShowTaskText(const QString& task) {
     m_lblTask->setText(task);
-    m_lblTask->setAccessibleName(QStringLiteral("Task: ") + task);
+    m_lblTask->setAccessibleName(tr("Task: %1").arg(task));
 }
 
 void frmPractice::ShowTask(const QString& task) {
@@ -186,16 +186,16 @@ void frmPractice::ShowTask(const QString& task) {
 void frmPractice::ShowVerdict(const QString& verdict, bool marked) {
     m_lblVerdict->setText(verdict);
     m_lblLegend->setVisible(marked);
-    m_lblVerdict->setAccessibleName(verdict.isEmpty() ? QStringLiteral("No verdict yet")
-                                                      : QStringLiteral("Verdict: ") + verdict);
+    m_lblVerdict->setAccessibleName(verdict.isEmpty() ? tr("No verdict yet")
+                                                      : tr("Verdict: %1").arg(verdict));
     QAccessibleEvent event(m_lblVerdict, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
 void frmPractice::ShowCounts(int right, int wrong, int streak, int bestStreak) {
-    m_lblRight->setText(QStringLiteral("Right: %1").arg(right));
-    m_lblWrong->setText(QStringLiteral("Wrong: %1").arg(wrong));
-    m_lblStreak->setText(QStringLiteral("Streak: %1 (best %2)").arg(streak).arg(bestStreak));
+    m_lblRight->setText(tr("Right: %1").arg(right));
+    m_lblWrong->setText(tr("Wrong: %1").arg(wrong));
+    m_lblStreak->setText(tr("Streak: %1 (best %2)").arg(streak).arg(bestStreak));
 }
 
 QString frmPractice::answerText() const {
@@ -211,7 +211,7 @@ void frmPractice::Tick() {
     const int seconds = ElapsedMs() / 1000;
     m_lblClock->setText(
         QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
-    m_lblClock->setAccessibleName(QStringLiteral("Time on this task ") + m_lblClock->text());
+    m_lblClock->setAccessibleName(tr("Time on this task %1").arg(m_lblClock->text()));
 }
 
 void frmPractice::closeEvent(QCloseEvent* event) {
@@ -245,9 +245,8 @@ void frmPractice::keyPressEvent(QKeyEvent* event) {
 void frmPractice::CreateBetTable() {
     m_tblBets = new QTableWidget(0, 3, this);
     m_tblBets->setObjectName(QStringLiteral("tblBets"));
-    m_tblBets->setAccessibleName(QStringLiteral("Your bets at this level"));
-    m_tblBets->setHorizontalHeaderLabels(
-        {QStringLiteral("Tasks"), QStringLiteral("Right"), QStringLiteral("Most missed")});
+    m_tblBets->setAccessibleName(tr("Your bets at this level"));
+    m_tblBets->setHorizontalHeaderLabels({tr("Tasks"), tr("Right"), tr("Most missed")});
     m_tblBets->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tblBets->setFocusPolicy(Qt::NoFocus);
     m_tblBets->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -255,15 +254,14 @@ void frmPractice::CreateBetTable() {
 
 void frmPractice::ShowAverage(std::int64_t milliseconds) {
     const double seconds = static_cast<double>(milliseconds) / 1000.0;
-    m_lblAverage->setText(QStringLiteral("Average time: %1 s").arg(seconds, 0, 'f', 1));
+    m_lblAverage->setText(tr("Average time: %1 s").arg(seconds, 0, 'f', 1));
 }
 
 void frmPractice::ShowChoices(const std::array<QString, 4>& choices) {
     for (std::size_t i = 0; i < choices.size(); ++i) {
         const QString key = QString::number(i + 1);
         m_cmdChoice.at(i)->setText(QStringLiteral("&%1  %2").arg(key, choices.at(i)));
-        m_cmdChoice.at(i)->setAccessibleName(
-            QStringLiteral("Choice %1: %2").arg(key, choices.at(i)));
+        m_cmdChoice.at(i)->setAccessibleName(tr("Choice %1: %2").arg(key, choices.at(i)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "betting/PressForecast.h"
 #include "betting/Racetrack.h"
 #include "window/common/Table.h"
+#include "window/common/TableTexts.h"
 #include "window/common/WindowPlaces.h"
 #include "window/racetrack/frmRacetrack.h"
 
@@ -24,7 +25,7 @@ PressForecast ForecastStop(const Table& table, int stop) {
 // as Ctrl+Z is their undo, and the table's everywhere else. The action is
 // one of the table's own keys, after its six.
 RacetrackUnit::RacetrackUnit(Table& table)
-    : QObject(&table), m_table(table), m_action(new QAction(QStringLiteral("&Racetrack"), this)) {
+    : QObject(&table), m_table(table), m_action(new QAction(tr("&Racetrack"), this)) {
     setObjectName(QStringLiteral("racetrackUnit"));
     m_action->setObjectName(QStringLiteral("actRacetrack"));
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
@@ -96,7 +97,7 @@ void RacetrackUnit::Refresh() {
         return;
     }
     for (int stop = 0; stop < kTrackStopCount; ++stop) {
-        m_window->Describe(stop, QString::fromStdString(ForecastText(ForecastStop(m_table, stop))));
+        m_window->Describe(stop, TableText(ForecastText(ForecastStop(m_table, stop))));
     }
     m_window->SetAnswering(Answers());
     const bool shows = m_hovered >= 0 && Answers() && !QApplication::activeModalWidget();

@@ -2,6 +2,7 @@
 
 #include "betting/BetNames.h"
 #include "window/common/Artwork.h"
+#include "window/common/TableTexts.h"
 #include "window/racetrack/TrackCell.h"
 
 #include <QEvent>
@@ -51,7 +52,7 @@ QPainterPath RingPart(TrackSpan span, QSizeF outer, QSizeF inner) {
 frmRacetrack::frmRacetrack(QWidget* owner, const Catalogue& catalogue)
     : QWidget(owner, Qt::Window), m_catalogue(catalogue) {
     setObjectName(QStringLiteral("frmRacetrack"));
-    setWindowTitle(QStringLiteral("Velmora Racetrack"));
+    setWindowTitle(tr("Velmora Racetrack"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kTrackSize);
     QPalette green = palette();
@@ -99,9 +100,9 @@ void frmRacetrack::AddSectors() {
             captions.append(Between(ArcSpan(arc).middle(), outer, inner));
         }
         const QColor fill = QColor(kTableGreen).darker(zero ? 150 : 125);
-        auto* cell = new TrackCell(this, shape, fill, QString::fromStdString(AnnouncedBetName(bet)),
-                                   captions);
-        const QString names[] = {"rtTier", "rtOrphns", "rtGrande", "rtZero"};
+        auto* cell = new TrackCell(this, shape, fill, TableText(AnnouncedBetName(bet)), captions);
+        const QString names[] = {QStringLiteral("rtTier"), QStringLiteral("rtOrphns"),
+                                 QStringLiteral("rtGrande"), QStringLiteral("rtZero")};
         cell->setObjectName(names[i]);
         Bind(kPocketCount + static_cast<int>(i), cell);
     }

@@ -4,6 +4,7 @@
 #include "window/common/AfterFirstFrame.h"
 #include "window/common/SettingsFile.h"
 #include "window/common/Table.h"
+#include "window/common/TableTexts.h"
 #include "window/sound/dlgSettings.h"
 
 #include <QAction>
@@ -15,10 +16,22 @@ Q_LOGGING_CATEGORY(lcVoice, "velmora.voice", QtWarningMsg)
 
 namespace {
 
-const QString kNoVoiceTip =
-    QStringLiteral("No voice: install qt6-speech-speechd-plugin, speech-dispatcher and espeak-ng "
-                   "(sudo apt-get install qt6-speech-speechd-plugin speech-dispatcher espeak-ng), "
-                   "then start Velmora again.");
+QString NoVoiceTip() {
+    return SoundUnit::tr("No voice: install qt6-speech-speechd-plugin, speech-dispatcher and "
+                         "espeak-ng (%1), then start Velmora again.")
+        .arg(QStringLiteral(
+            "sudo apt-get install qt6-speech-speechd-plugin speech-dispatcher espeak-ng"));
+}
+
+// The croupier speaks the table's language where the service has a voice for it.
+VoiceChoice InTableLanguage(VoiceChoice choice) {
+    //: This translation's language code, for the croupier's voice: fr, de
+    const QString language = SoundUnit::tr("en");
+    if (language != QLatin1String("en")) {
+        choice.language = language;
+    }
+    return choice;
+}
 
 int Stored(const StoredSettings& stored, const char* key, int low, int high, int fallback) {
     return SettingInRange(stored.value(QLatin1String(key)).toString().toStdString(), low, high,
@@ -79,9 +92,9 @@ TableAudio& SoundUnit::Player() {
 }
 
 void SoundUnit::CreateActions() {
-    m_actSound = new QAction(QStringLiteral("Sound"), this);
+    m_actSound = new QAction(tr("Sound"), this);
     m_actSound->setObjectName(QStringLiteral("actSound"));
-    m_actVoice = new QAction(QStringLiteral("Croupier's voice"), this);
+    m_actVoice = new QAction(tr("Croupier's voice"), this);
     m_actVoice->setObjectName(QStringLiteral("actVoice"));
     for (QAction* action : {m_actSound, m_actVoice}) {
         action->setCheckable(true);
@@ -104,7 +117,7 @@ void SoundUnit::CreateActions() {
             m_dlgSettings->Show(m_settings, m_voices);
         }
     });
-    m_actConfigure = new QAction(QStringLiteral("Configure Velmora..."), this);
+    m_actConfigure = new QAction(tr("Configure Velmora..."), this);
     m_actConfigure->setObjectName(QStringLiteral("actConfigure"));
     connect(m_actConfigure, &QAction::triggered, this, &SoundUnit::OpenSettings);
 }
@@ -131,8 +144,8 @@ void SoundUnit::Apply(const SoundSettings& settings) {
 void SoundUnit::ShowSpeech(bool speaks, const QStringList& voices) {
     m_speaks = speaks;
     m_voices = voices;
-    m_actVoice->setStatusTip(speaks ? QString() : kNoVoiceTip);
-    m_actVoice->setToolTip(speaks ? m_actVoice->text() : kNoVoiceTip);
+    m_actVoice->setStatusTip(speaks ? QString() : NoVoiceTip());
+    m_actVoice->setToolTip(speaks ? m_actVoice->text() : NoVoiceTip());
     if (m_dlgSettings) {
         m_dlgSettings->Show(m_settings, m_voices);
     }
@@ -165,9 +178,9 @@ void SoundUnit::Say(const std::string& sentence, PlayPace pace) {
     if (!m_settings.voice || !HeardAt(pace).voice) {
         return;
     }
-    const QString text = QString::fromStdString(sentence);
+    const QString text = SpokenText(sentence);
     qCInfo(lcVoice).noquote() << text;
-    Player().Say(text, m_settings.voiceChoice);
+    Player().Say(text, InTableLanguage(m_settings.voiceChoice));
 }
 
 // Logged as asked, as every sentence is, whether or not a service speaks it.
@@ -180,7 +193,7 @@ bool SoundUnit::SpeakCall(const QString& sentence) {
     if (!m_speaks) {
         return false;
     }
-    m_player->Say(sentence, m_settings.voiceChoice);
+    m_player->Say(sentence, InTableLanguage(m_settings.voiceChoice));
     return true;
 }
 

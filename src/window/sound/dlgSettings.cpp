@@ -22,16 +22,16 @@ dlgSettings::dlgSettings(QWidget* owner)
     : QDialog(owner), m_sldSoundVolume(Slider(this, "sldSoundVolume", 0, 100)),
       m_sldVoiceVolume(Slider(this, "sldVoiceVolume", 0, 100)),
       m_sldVoiceRate(Slider(this, "sldVoiceRate", -100, 100)), m_cmbVoice(new QComboBox(this)),
-      m_cmdTestVoice(new QPushButton(QStringLiteral("&Test the voice"), this)) {
+      m_cmdTestVoice(new QPushButton(tr("&Test the voice"), this)) {
     setObjectName(QStringLiteral("dlgSettings"));
-    setWindowTitle(QStringLiteral("Configure Velmora"));
+    setWindowTitle(tr("Configure Velmora"));
     m_cmbVoice->setObjectName(QStringLiteral("cmbVoice"));
     m_cmdTestVoice->setObjectName(QStringLiteral("cmdTestVoice"));
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Sound volume:"), m_sldSoundVolume);
-    form->addRow(QStringLiteral("&Voice volume:"), m_sldVoiceVolume);
-    form->addRow(QStringLiteral("Voice &rate:"), m_sldVoiceRate);
-    form->addRow(QStringLiteral("V&oice:"), m_cmbVoice);
+    form->addRow(tr("&Sound volume:"), m_sldSoundVolume);
+    form->addRow(tr("&Voice volume:"), m_sldVoiceVolume);
+    form->addRow(tr("Voice &rate:"), m_sldVoiceRate);
+    form->addRow(tr("V&oice:"), m_cmbVoice);
     form->addRow(QString(), m_cmdTestVoice);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     form->addRow(buttons);
@@ -58,7 +58,7 @@ void dlgSettings::Show(const SoundSettings& settings, const QStringList& voices)
     m_sldVoiceVolume->setValue(settings.voiceChoice.volume);
     m_sldVoiceRate->setValue(settings.voiceChoice.rate);
     m_cmbVoice->clear();
-    m_cmbVoice->addItem(QStringLiteral("The speech service's own"), QString());
+    m_cmbVoice->addItem(tr("The speech service's own"), QString());
     for (const QString& voice : voices) {
         m_cmbVoice->addItem(voice, voice);
     }

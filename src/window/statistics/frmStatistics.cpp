@@ -3,6 +3,7 @@
 #include "table/Catalogue.h"
 #include "table/SessionStatistics.h"
 #include "window/common/Charts.h"
+#include "window/common/TableTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,24 +32,26 @@ QString NumberList(const std::vector<std::int16_t>& numbers, const SessionStatis
 }
 
 QString SummaryText(const SessionStatistics& s) {
-    QString text =
-        QStringLiteral("<b>Spins played: %1</b><table cellspacing=0 cellpadding=2>").arg(s.Spins());
-    text += Row({QStringLiteral("Total staked"), QString::number(s.Staked())});
-    text += Row({QStringLiteral("Total won"), QString::number(s.Won())});
-    text += Row({QStringLiteral("Stakes lost"), QString::number(s.Lost())});
-    text += Row({QStringLiteral("<b>Net</b>"), QStringLiteral("<b>%1</b>").arg(s.Net())});
-    text += QStringLiteral("</table><p>Hottest: %1<br>Coldest: %2</p>")
-                .arg(NumberList(s.Hottest(), s), NumberList(s.Coldest(), s));
+    QString text = QStringLiteral("<b>%1</b><table cellspacing=0 cellpadding=2>")
+                       .arg(frmStatistics::tr("Spins played: %1").arg(s.Spins()));
+    text += Row({frmStatistics::tr("Total staked"), QString::number(s.Staked())});
+    text += Row({frmStatistics::tr("Total won"), QString::number(s.Won())});
+    text += Row({frmStatistics::tr("Stakes lost"), QString::number(s.Lost())});
+    text += Row({QStringLiteral("<b>%1</b>").arg(frmStatistics::tr("Net")),
+                 QStringLiteral("<b>%1</b>").arg(s.Net())});
+    text += QStringLiteral("</table><p>%1<br>%2</p>")
+                .arg(frmStatistics::tr("Hottest: %1").arg(NumberList(s.Hottest(), s)),
+                     frmStatistics::tr("Coldest: %1").arg(NumberList(s.Coldest(), s)));
     return text;
 }
 
 QString GroupsText(const SessionStatistics& s) {
     QString text = QStringLiteral("<table cellspacing=0 cellpadding=2>") +
-                   Row({QString(), QStringLiteral("Count"), QStringLiteral("Share"),
-                        QStringLiteral("Expected")});
+                   Row({QString(), frmStatistics::tr("Count"), frmStatistics::tr("Share"),
+                        frmStatistics::tr("Expected")});
     for (const GroupShare& group : s.Groups()) {
-        text += Row({QString::fromStdString(group.name), QString::number(group.count),
-                     Percent(group.share), Percent(group.expected)});
+        text += Row({TableText(group.name), QString::number(group.count), Percent(group.share),
+                     Percent(group.expected)});
     }
     return text + QStringLiteral("</table>");
 }
@@ -65,7 +68,8 @@ QString NumberCell(std::int16_t n, const SessionStatistics& s, const QString& ex
 // The counts laid out as the numbers lie on a table: zero at the left, then
 // three rows of twelve with 3, 6 ... 36 on top.
 QString NumbersText(const SessionStatistics& s) {
-    QString text = QStringLiteral("<p><b>Each number</b></p><table cellspacing=1 cellpadding=3>");
+    QString text = QStringLiteral("<p><b>%1</b></p><table cellspacing=1 cellpadding=3>")
+                       .arg(frmStatistics::tr("Each number"));
     for (int row = 0; row < 3; ++row) {
         text += QStringLiteral("<tr>");
         if (row == 0) {
@@ -91,7 +95,7 @@ QLabel* TextLabel(QWidget* parent, const char* name) {
 
 frmStatistics::frmStatistics(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("frmStatistics"));
-    setWindowTitle(QStringLiteral("Velmora Statistics"));
+    setWindowTitle(tr("Velmora Statistics"));
     setAttribute(Qt::WA_QuitOnClose, false);
     m_lblSummary = TextLabel(this, "lblSummary");
     m_lblGroups = TextLabel(this, "lblGroups");
@@ -107,8 +111,8 @@ frmStatistics::frmStatistics(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 QWidget* frmStatistics::CreateChart() {
-    m_chart = Charts().CreateLineChart(
-        {QStringLiteral("Balance after every spin"), QStringLiteral("Spin"), QString()}, this);
+    m_chart =
+        Charts().CreateLineChart({tr("Balance after every spin"), tr("Spin"), QString()}, this);
     m_chart->setObjectName(QStringLiteral("chtBalance"));
     m_chart->setMinimumHeight(260);
     return m_chart;
@@ -124,5 +128,5 @@ void frmStatistics::ShowSession(const SessionStatistics& statistics) {
         points.append(QPointF(static_cast<qreal>(i + 1), balances[i]));
     }
     // Zero stays in view, so the chart shows which side of it the session is on.
-    Charts().SetLines(m_chart, {{QStringLiteral("Balance"), points}}, true);
+    Charts().SetLines(m_chart, {{tr("Balance"), points}}, true);
 }

@@ -10,8 +10,7 @@
 
 // No key, so it stays off the table's own action list; the menu finds it by name.
 StrategyUnit::StrategyUnit(Table& table)
-    : QObject(&table), m_table(table),
-      m_action(new QAction(QStringLiteral("Strategy &tester"), this)) {
+    : QObject(&table), m_table(table), m_action(new QAction(tr("Strategy &tester"), this)) {
     setObjectName(QStringLiteral("strategyUnit"));
     m_action->setObjectName(QStringLiteral("actStrategy"));
     connect(m_action, &QAction::triggered, this, &StrategyUnit::Open);
@@ -26,8 +25,8 @@ void StrategyUnit::Open() {
     const bool empty = std::all_of(state.SpotStake.begin(), state.SpotStake.end(),
                                    [](std::int16_t stake) { return stake <= 0; });
     if (empty) {
-        m_table.ShowMessage(QStringLiteral("Place some chips first: the tester plays the stakes "
-                                           "lying on the table."));
+        m_table.ShowMessage(tr("Place some chips first: the tester plays the stakes "
+                               "lying on the table."));
         return;
     }
     if (!m_window) {

@@ -3,6 +3,7 @@
 #include "strategy/LayoutReturn.h"
 #include "strategy/Simulator.h"
 #include "window/common/Charts.h"
+#include "window/common/TableTexts.h"
 #include "window/strategy/StrategyRun.h"
 
 #include <QComboBox>
@@ -20,14 +21,14 @@ namespace {
 
 // The result labels, by objectName, with their captions, in the order shown.
 constexpr std::array<std::pair<const char*, const char*>, 8> kResultRows = {{
-    {"lblWagered", "Total staked"},
-    {"lblExpectedLoss", "Expected loss (1/37 of the stakes)"},
-    {"lblActualLoss", "Actual loss"},
-    {"lblBroke", "Sessions broke"},
-    {"lblTarget", "Sessions at the target"},
-    {"lblStopped", "Sessions stopped by the table"},
-    {"lblFinal", "Final bankroll: mean, deviation"},
-    {"lblDrawdown", "Worst fall from a peak"},
+    {"lblWagered", QT_TRANSLATE_NOOP("frmStrategy", "Total staked")},
+    {"lblExpectedLoss", QT_TRANSLATE_NOOP("frmStrategy", "Expected loss (1/37 of the stakes)")},
+    {"lblActualLoss", QT_TRANSLATE_NOOP("frmStrategy", "Actual loss")},
+    {"lblBroke", QT_TRANSLATE_NOOP("frmStrategy", "Sessions broke")},
+    {"lblTarget", QT_TRANSLATE_NOOP("frmStrategy", "Sessions at the target")},
+    {"lblStopped", QT_TRANSLATE_NOOP("frmStrategy", "Sessions stopped by the table")},
+    {"lblFinal", QT_TRANSLATE_NOOP("frmStrategy", "Final bankroll: mean, deviation")},
+    {"lblDrawdown", QT_TRANSLATE_NOOP("frmStrategy", "Worst fall from a peak")},
 }};
 
 constexpr int kHistogramBins = 10; // few enough that every bin keeps its label
@@ -67,7 +68,7 @@ QList<QPointF> Thinned(const std::vector<std::int64_t>& path) {
 
 frmStrategy::frmStrategy(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("frmStrategy"));
-    setWindowTitle(QStringLiteral("Velmora Strategy Tester"));
+    setWindowTitle(tr("Velmora Strategy Tester"));
     setAttribute(Qt::WA_QuitOnClose, false);
     m_run = new StrategyRun(this);
     auto* layout = new QVBoxLayout(this);
@@ -81,7 +82,7 @@ frmStrategy::frmStrategy(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(m_run, &StrategyRun::Finished, this, &frmStrategy::ShowSummary);
     connect(m_run, &StrategyRun::Cancelled, this, [this] {
         SetRunning(false);
-        m_lblState->setText(QStringLiteral("Cancelled."));
+        m_lblState->setText(tr("Cancelled."));
     });
     SetRunning(false);
     resize(1100, 900); // wide enough for every bar label of the histogram
@@ -93,26 +94,25 @@ void frmStrategy::CreateInputs() {
     m_spnSessionSpins = SpinBox(this, "spnSessionSpins", 1, 100000, 100);
     m_spnBankroll = SpinBox(this, "spnBankroll", 1, 1000000000, 1000);
     m_spnTarget = SpinBox(this, "spnTarget", 0, 1000000000, 0);
-    m_spnTarget->setSpecialValueText(QStringLiteral("None"));
+    m_spnTarget->setSpecialValueText(tr("None"));
     m_spnSeed = SpinBox(this, "spnSeed", 0, 2147483647, 1);
     m_cmbProgression = new QComboBox(this);
     m_cmbProgression->setObjectName(QStringLiteral("cmbProgression"));
-    m_cmbProgression->setAccessibleName(QStringLiteral("Progression"));
+    m_cmbProgression->setAccessibleName(tr("Progression"));
     for (const ProgressionKind kind : kProgressions) {
-        m_cmbProgression->addItem(QString::fromUtf8(
-            ProgressionName(kind).data(), static_cast<qsizetype>(ProgressionName(kind).size())));
+        m_cmbProgression->addItem(TableText(std::string(ProgressionName(kind))));
     }
-    form->addRow(QStringLiteral("Sessions"), m_spnSessions);
-    form->addRow(QStringLiteral("Spins per session"), m_spnSessionSpins);
-    form->addRow(QStringLiteral("Bankroll"), m_spnBankroll);
-    form->addRow(QStringLiteral("Target (win)"), m_spnTarget);
-    form->addRow(QStringLiteral("Progression"), m_cmbProgression);
-    form->addRow(QStringLiteral("Seed"), m_spnSeed);
+    form->addRow(tr("Sessions"), m_spnSessions);
+    form->addRow(tr("Spins per session"), m_spnSessionSpins);
+    form->addRow(tr("Bankroll"), m_spnBankroll);
+    form->addRow(tr("Target (win)"), m_spnTarget);
+    form->addRow(tr("Progression"), m_cmbProgression);
+    form->addRow(tr("Seed"), m_spnSeed);
     static_cast<QVBoxLayout*>(layout())->addLayout(form);
 
-    m_cmdRun = new QPushButton(QStringLiteral("&Run"), this);
+    m_cmdRun = new QPushButton(tr("&Run"), this);
     m_cmdRun->setObjectName(QStringLiteral("cmdRun"));
-    m_cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cmdCancel = new QPushButton(tr("&Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_barProgress = new QProgressBar(this);
     m_barProgress->setObjectName(QStringLiteral("barProgress"));
@@ -134,20 +134,18 @@ void frmStrategy::CreateResults() {
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(kResultRows[i].first));
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        form->addRow(QLatin1String(kResultRows[i].second), label);
+        form->addRow(tr(kResultRows[i].second), label);
         m_results[i] = label;
     }
     static_cast<QVBoxLayout*>(layout())->addLayout(form);
 }
 
 void frmStrategy::CreateCharts() {
-    m_chtPaths = Charts().CreateLineChart({QStringLiteral("Bankroll of the first twenty sessions"),
-                                           QStringLiteral("Spin"), QString()},
-                                          this);
+    m_chtPaths = Charts().CreateLineChart(
+        {tr("Bankroll of the first twenty sessions"), tr("Spin"), QString()}, this);
     m_chtPaths->setObjectName(QStringLiteral("chtPaths"));
-    m_chtFinals = Charts().CreateBarChart(
-        {QStringLiteral("Final bankrolls"), QStringLiteral("From"), QStringLiteral("Sessions")},
-        this);
+    m_chtFinals =
+        Charts().CreateBarChart({tr("Final bankrolls"), tr("From"), tr("Sessions")}, this);
     m_chtFinals->setObjectName(QStringLiteral("chtFinals"));
     auto* row = new QHBoxLayout;
     row->addWidget(m_chtPaths, 1);
@@ -168,7 +166,7 @@ void frmStrategy::SetBase(const GameState& state) {
         staked += stake;
     }
     static const std::array<const char*, kTableCount> kTables = {"$1", "$2", "$5", "$10"};
-    m_lblBase->setText(QStringLiteral("Base layout: %1 spots, %2 a spin, at the %3 table")
+    m_lblBase->setText(tr("Base layout: %1 spots, %2 a spin, at the %3 table")
                            .arg(spots)
                            .arg(staked)
                            .arg(QLatin1String(kTables.at(static_cast<std::size_t>(m_table)))));
@@ -191,7 +189,7 @@ void frmStrategy::cmdRun_Click() {
     SetRunning(true);
     m_barProgress->setRange(0, static_cast<int>(simulator.BlockCount()));
     m_barProgress->setValue(0);
-    m_lblState->setText(QStringLiteral("Running..."));
+    m_lblState->setText(tr("Running..."));
     m_run->Start(simulator, m_threads);
 }
 
@@ -207,7 +205,7 @@ void frmStrategy::ShowProgress(qint64 done, qint64 total) {
 void frmStrategy::ShowSummary() {
     const SimulationSummary& summary = m_run->Summary();
     SetRunning(false);
-    m_lblState->setText(QStringLiteral("%1 sessions played.").arg(summary.sessions));
+    m_lblState->setText(tr("%1 sessions played.").arg(summary.sessions));
     const std::array<QString, 8> texts = {
         QString::number(summary.wagered),
         Money(summary.expectedLoss),
@@ -227,7 +225,7 @@ void frmStrategy::ShowSummary() {
 void frmStrategy::ShowCharts(const SimulationSummary& summary) {
     QList<ChartLine> lines;
     for (std::size_t i = 0; i < summary.paths.size(); ++i) {
-        lines.append({QStringLiteral("Session %1").arg(i + 1), Thinned(summary.paths[i])});
+        lines.append({tr("Session %1").arg(i + 1), Thinned(summary.paths[i])});
     }
     Charts().SetLines(m_chtPaths, lines, true);
     const Histogram histogram = BinFinals(summary.finals, kHistogramBins);

@@ -44,12 +44,12 @@ ZoomUnit::ZoomUnit(Table& table) : QObject(&table), m_table(table) {
     keys->setObjectName(QStringLiteral("zoomKeys"));
     keys->setGeometry(0, 0, 0, 0);
     const std::array<std::pair<const char*, const char*>, 3> rows = {{
-        {"actZoomIn", "Zoom &In"},
-        {"actZoomOut", "Zoom &Out"},
-        {"actZoomReset", "Actual &Size"},
+        {"actZoomIn", QT_TR_NOOP("Zoom &In")},
+        {"actZoomOut", QT_TR_NOOP("Zoom &Out")},
+        {"actZoomReset", QT_TR_NOOP("Actual &Size")},
     }};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        auto* action = new QAction(QString::fromLatin1(rows.at(i).second), this);
+        auto* action = new QAction(tr(rows.at(i).second), this);
         action->setObjectName(QLatin1String(rows.at(i).first));
         keys->addAction(action);
         m_actions.at(i) = action;

@@ -1,0 +1,53 @@
+# Fails when a text of the code is missing from a .ts file, unfinished there,
+# or filed under a context the code never asks in:
+# lupdate brings a copy of each up to date with the code, and every text it had
+# to add, or that was left so, is marked unfinished in the copy.
+#   cmake -DLUPDATE=... -DINCLUDE=src -DSOURCES="a;b" -DTS_FILES="x.ts;y.ts" -DWORK=dir -P CheckTranslations.cmake
+file(MAKE_DIRECTORY "${WORK}")
+set(failed "")
+foreach(ts IN LISTS TS_FILES)
+    get_filename_component(name "${ts}" NAME)
+    set(copy "${WORK}/${name}")
+    configure_file("${ts}" "${copy}" COPYONLY)
+    execute_process(COMMAND "${LUPDATE}" -silent -no-obsolete -locations none -I "${INCLUDE}" ${SOURCES}
+                            -ts "${copy}"
+                    RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "lupdate failed on ${name}")
+    endif()
+    file(STRINGS "${copy}" lines)
+    set(source "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "<source>(.*)</source>")
+            set(source "${CMAKE_MATCH_1}")
+        elseif(line MATCHES "type=\"unfinished\"")
+            list(APPEND failed "${name}: ${source}")
+        endif()
+    endforeach()
+endforeach()
+# A context is the class whose tr() asks for the text, or a name given to
+# translate(); one lupdate made up (a lambda confuses it) is never asked for.
+set(code "")
+foreach(source IN LISTS SOURCES)
+    file(GLOB_RECURSE files ${source}/*.cpp ${source}/*.h)
+    if(NOT IS_DIRECTORY ${source})
+        set(files ${source})
+    endif()
+    foreach(file IN LISTS files)
+        file(READ ${file} text)
+        string(APPEND code "${text}")
+    endforeach()
+endforeach()
+file(STRINGS "${copy}" contexts REGEX "<name>")
+foreach(line IN LISTS contexts)
+    string(REGEX REPLACE ".*<name>(.*)</name>.*" "\\1" context "${line}")
+    string(FIND "${code}" "class ${context} " as_class)
+    string(FIND "${code}" "\"${context}\"" as_name)
+    if(as_class EQUAL -1 AND as_name EQUAL -1)
+        list(APPEND failed "no class or translate() context of the code is named ${context}")
+    endif()
+endforeach()
+if(failed)
+    list(JOIN failed "\n  " listed)
+    message(FATAL_ERROR "Texts missing, unfinished or misfiled:\n  ${listed}")
+endif()
