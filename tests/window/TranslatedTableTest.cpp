@@ -16,6 +16,7 @@ namespace {
 struct LanguageRow {
     const char* name;
     const char* locale;
+    const char* yes;      // Qt's own Yes button
     const char* grande;   // cmdGrande's caption
     const char* maximum;  // the refusal of $100 at the $1 table
     const char* forecast; // Neighbours of 26, 2 either side, with the $25 chip
@@ -24,18 +25,30 @@ struct LanguageRow {
     const char* call;     // the croupier's call of 17
 };
 
+// The English table, under the name of any language Velmora has no translation for.
+constexpr LanguageRow English(const char* name, const char* locale) {
+    return {name,
+            locale,
+            "&Yes",
+            "Grande",
+            "Maximum bet allowed is  25",
+            "Neighbours of 26, 2 either side\n"
+            "straight 26, straight 0, straight 3, straight 32, straight 35\n5 chips of $25: $125",
+            "Wrong: this bet is to be built by hand, chip by chip, not with its button",
+            "Velmora.html",
+            "Seventeen, black, odd, low"};
+}
+
+// Italian has Qt's own translation but not Velmora's, so it stays English throughout.
 const LanguageRow kLanguages[] = {
-    {"English", "en_US", "Grande", "Maximum bet allowed is  25",
-     "Neighbours of 26, 2 either side\n"
-     "straight 26, straight 0, straight 3, straight 32, straight 35\n5 chips of $25: $125",
-     "Wrong: this bet is to be built by hand, chip by chip, not with its button", "Velmora.html",
-     "Seventeen, black, odd, low"},
-    {"French", "fr_FR", "V. zéro", "Mise maximale autorisée : 25",
+    English("English", "en_US"),
+    English("Italian", "it_IT"),
+    {"French", "fr_CH", "&Oui", "V. zéro", "Mise maximale autorisée : 25",
      "Voisins de 26, 2 de chaque côté\n"
      "plein 26, plein 0, plein 3, plein 32, plein 35\n5 jetons de $25 : $125",
      "Faux : cette mise se construit à la main, jeton par jeton, pas avec son bouton",
      "Velmora.fr.html", "Dix-sept, noir, impair et manque"},
-    {"German", "de_DE", "V. Zéro", "Höchsteinsatz: 25",
+    {"German", "de_AT", "&Ja", "V. Zéro", "Höchsteinsatz: 25",
      "Nachbarn von 26, 2 auf jeder Seite\n"
      "Plein 26, Plein 0, Plein 3, Plein 32, Plein 35\n5 Jetons zu $25: $125",
      "Falsch: Dieser Satz wird von Hand gelegt, Jeton für Jeton, nicht mit seiner Taste",
@@ -126,8 +139,9 @@ TEST_P(TranslatedTableTest, HelpOpensThePageInTheTablesLanguageElseTheEnglishOne
     EXPECT_EQ(HelpViewer::FindPage(folder.path()), folder.filePath(QLatin1String(GetParam().help)));
 }
 
-TEST_P(TranslatedTableTest, TheCroupierCallsTheResultInTheTablesLanguage) {
+TEST_P(TranslatedTableTest, TheCroupierAndQtsOwnDialogsSpeakTheTablesLanguage) {
     EXPECT_EQ(SpokenText(ResultCall(17)), QString::fromUtf8(GetParam().call));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), GetParam().yes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedTableTest, ::testing::ValuesIn(kLanguages),
