@@ -4,9 +4,6 @@
 
 #include "betting/BetNames.h"
 #include "betting/PressForecast.h"
-#include "betting/Selectors.h"
-#include "betting/UpdateChip.h"
-#include "table/Money.h"
 
 #include <algorithm>
 #include <stdexcept>
