@@ -47,20 +47,6 @@ class SoundUnitTest : public ::testing::Test {
         return std::make_unique<SoundUnit>(
             table, [this] { return pace; }, [this]() -> TableAudio& { return audio; });
     }
-    // A stake that wins on 17 (straight 17) and one that loses (straight 5).
-    void StakeWinnerAndLoser() {
-        table.game.SpotStake.at(StraightSpot(17)) = 5;
-        table.game.SpotStake.at(StraightSpot(5)) = 5;
-    }
-    static std::int16_t StraightSpot(int number) {
-        for (std::int16_t spot = 0; spot < kSpotCount; ++spot) {
-            if (SpotNumbers(spot) == std::vector<std::int16_t>{static_cast<std::int16_t>(number)}) {
-                return spot;
-            }
-        }
-        return -1;
-    }
-
     FakeTable table;
     RecordingAudio audio;
     PlayPace pace = PlayPace::TableSpeed;
@@ -74,44 +60,6 @@ TEST_F(SoundUnitTest, AChipByHandClicksAndAPressOfAWholeBetSoundsOnce) {
     EXPECT_EQ(audio.played, (Lines{"chip", "bet"}));
     EXPECT_EQ(g_logged, (Lines{"sound: chip", "sound: bet"}));
     EXPECT_EQ(audio.lastVolume, 80);
-}
-
-// From the launch to the settlement on 17: the ball runs and the croupier
-// closes the bets, then the ball drops, the winner is paid, the loser swept.
-TEST_F(SoundUnitTest, ASpinSoundsFromLaunchToSettlementAndTheCroupierCallsIt) {
-    auto unit = Unit();
-    StakeWinnerAndLoser();
-    table.Spin();
-    EXPECT_EQ(audio.played, (Lines{"spin"}));
-    EXPECT_EQ(audio.said, (Lines{"No more bets"}));
-    table.game.SpotStake.at(StraightSpot(5)) = 0; // the settlement clears the loser
-    table.StepBall();
-    EXPECT_EQ(audio.played, (Lines{"spin", "stop", "drop", "win", "sweep"}));
-    EXPECT_EQ(audio.said, (Lines{"No more bets", "Seventeen, black, odd, low"}));
-    EXPECT_EQ(g_logged, (Lines{"sound: spin", "voice: No more bets", "sound: drop", "sound: win",
-                               "sound: sweep", "voice: Seventeen, black, odd, low"}));
-}
-
-// Autoplay at the table's speed sounds and speaks, fast only sounds, instant is silent.
-TEST_F(SoundUnitTest, AutoplaysPaceDecidesWhatIsHeard) {
-    const std::tuple<PlayPace, Lines, Lines> cases[] = {
-        {PlayPace::TableSpeed, {"spin", "stop", "drop", "win"}, {"No more bets", "Zero"}},
-        {PlayPace::Fast, {"spin", "stop", "drop", "win"}, {}},
-        {PlayPace::Instant, {}, {}},
-    };
-    for (const auto& [atPace, played, said] : cases) {
-        audio.played.clear();
-        audio.said.clear();
-        pace = atPace;
-        auto unit = Unit();
-        table.game.SpotStake = {};
-        table.game.SpotStake.at(0) = 5; // straight zero
-        table.nextNumber = 0;
-        table.Spin();
-        table.StepBall();
-        EXPECT_EQ(audio.played, played);
-        EXPECT_EQ(audio.said, said);
-    }
 }
 
 // Switched off, nothing is played, said or logged; each switch is kept for
